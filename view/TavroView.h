@@ -1,0 +1,104 @@
+#pragma once
+
+#include "framework/View.h"
+
+#include <cstdint>
+
+// A cell of the board, and a colour: 1 black, -1 white, 0 empty.
+using Stone = std::int32_t;
+inline constexpr Stone BLACK = 1;
+inline constexpr Stone WHITE = -1;
+inline constexpr Stone EMPTY = 0;
+
+// Square codes name one square by a single integer, row-major: col + row*8.
+// The board array itself is column-major: m_board[col*8 + row].
+constexpr std::int32_t SquareCode(int col, int row) {
+    return col + row * 8;
+}
+constexpr int BoardIndex(int col, int row) {
+    return col * 8 + row;
+}
+
+// The eight directions, always examined in this order: right, down, left, up,
+// down-right, up-left, up-right, down-left. drow = +1 points down the screen.
+struct Direction {
+    int dcol;
+    int drow;
+};
+inline constexpr Direction g_directions[8] = {
+    {+1, 0}, {0, +1}, {-1, 0}, {0, -1}, {+1, +1}, {-1, -1}, {+1, -1}, {-1, +1},
+};
+
+// The record of one move, by which it is taken back: the placed square, the
+// number of stones turned, and the square codes of the turned stones in the
+// order they were turned, ended by -1 (every entry past the last is -1).
+// No move turns more than 19 stones, so 30 entries always leave room.
+struct FlipRecord {
+    std::int32_t col;
+    std::int32_t row;
+    std::int32_t count;
+    std::int32_t flipped[30];
+};
+static_assert(sizeof(FlipRecord) == 33 * sizeof(std::int32_t));
+
+// The search's answer when the computer has no legal move: outside 0..63.
+inline constexpr std::int32_t NO_MOVE = -1;
+
+// Search window bounds; every evaluation lies well inside them.
+inline constexpr std::int32_t SCORE_MIN = -9999;
+inline constexpr std::int32_t SCORE_MAX = 9999;
+
+// The board view owns the whole game: its state, its rules, the computer
+// player, and (in later files) its voice, drawing and input.
+class CTavroView : public CView {
+public:
+    CTavroView();
+
+    // --- Game state. Each field is a signed 32-bit integer; flags are 0 or 1.
+    std::int32_t m_board[64];    // the board, m_board[col*8 + row]
+    std::int32_t m_cursorCol;    // column of the board cursor, 0..7
+    std::int32_t m_cursorRow;    // row of the board cursor, 0..7
+    std::int32_t m_volume;       // voice volume level 0..4
+    std::int32_t m_coordClips;   // coordinate clips after the stone clip: 2, or 0 (stone only)
+    std::int32_t m_moveCount;    // stones placed this game, the four starting ones not counted
+    std::int32_t m_level;        // search depth of the chosen level: 2, 5 or 8
+    std::int32_t m_rootDepth;    // depth the current root search started at
+    std::int32_t m_turn;         // side to move: 0 black, 1 white
+    std::int32_t m_humanWhite;   // 0: the human plays black; 1: white
+    std::int32_t m_playing;      // a game is in progress
+    std::int32_t m_inputReady;   // keys and clicks on the board are accepted
+    std::int32_t m_cursorFollow; // the cursor jumps to the computer's move
+    std::int32_t m_guideToEdge;  // the line guide speaks up to the board edge
+
+    // --- Board and move rules (rules.cpp). The side to move is always m_turn.
+    int InBounds(int col, int row) const;
+    int CanFlipLine(int col, int row, int dcol, int drow) const;
+    int CanPlace(int col, int row) const;
+    void InitFlipRecord(FlipRecord& record, int col, int row) const;
+    void FlipAll(FlipRecord& record);
+    void FlipLine(FlipRecord& record, int dcol, int drow);
+    void UndoMove(FlipRecord record);
+    int CountStones(Stone colour) const;
+    int PlaceStone(int col, int row);
+
+    // The colour of the side to move: 1 when m_turn is 0, -1 when it is 1.
+    Stone Mover() const { return m_turn == 0 ? BLACK : WHITE; }
+    // Sets the initial position: D4 and E5 white, E4 and D5 black.
+    void SetInitialPosition();
+    // A move as the search makes it: record, flips, the placed stone, the turn.
+    void MakeMove(FlipRecord& record, int col, int row);
+    void ToggleTurn() { m_turn = m_turn == 0 ? 1 : 0; }
+
+    // --- Evaluation (evaluation.cpp), from the computer's point of view.
+    int PositionScore() const;
+    int MaterialScore() const;
+    int MobilityScore() const;
+    int Evaluate() const;
+
+    // --- Search (search.cpp). At the root (depth == m_rootDepth) the answer is
+    // the square code of the chosen move, or NO_MOVE; elsewhere a score.
+    int Search(int maximising, int depth, int passAllowed, int alpha, int beta);
+};
+
+// Positional weights, indexed like the board.
+extern const std::int32_t g_squareWeight[64];
