@@ -1,9 +1,12 @@
 #include "app/MainFrame.h"
 
+#include "res/Accelerators.h"
+
 CMainFrame* g_mainFrame = nullptr;
 
 CMainFrame::CMainFrame() {
     g_mainFrame = this;
+    LoadAccelTable(g_mainAccelerators);
 }
 
 CMainFrame::~CMainFrame() {

@@ -1,17 +1,17 @@
 #pragma once
 
+#include "framework/FrameWnd.h"
+
 #include <cstdint>
 
 // The main frame. It holds the six mirror flags that decide how the menu
 // items are enabled and checked; the board view writes them whenever the
 // state they mirror changes, and the frame applies them to the menu bar when
 // a menu is selected. Each flag holds 0 or 1.
-class CMainFrame {
+class CMainFrame : public CFrameWnd {
 public:
     CMainFrame();
-    CMainFrame(const CMainFrame&) = delete;
-    CMainFrame& operator=(const CMainFrame&) = delete;
-    ~CMainFrame();
+    ~CMainFrame() override;
 
     std::int32_t m_gameActive = 0;        // a game is in progress
     std::int32_t m_followChecked = 0;     // cursor-follow is on

@@ -49,7 +49,7 @@ inline constexpr std::int32_t SCORE_MIN = -9999;
 inline constexpr std::int32_t SCORE_MAX = 9999;
 
 // The board view owns the whole game: its state, its rules, the computer
-// player, and (in later files) its voice, drawing and input.
+// player, its drawing, turns, input and line guide.
 class CTavroView : public CView {
 public:
     CTavroView();
@@ -98,6 +98,11 @@ public:
     // --- Search (search.cpp). At the root (depth == m_rootDepth) the answer is
     // the square code of the chosen move, or NO_MOVE; elsewhere a score.
     int Search(int maximising, int depth, int passAllowed, int alpha, int beta);
+
+    // --- Board drawing (drawing.cpp). DrawBoard paints the whole board into
+    // `dc`; OnDraw is the paint path and draws only with a document attached.
+    void DrawBoard(CDC* dc);
+    void OnDraw(CDC* dc) override;
 };
 
 // Positional weights, indexed like the board.

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "framework/Types.h"
+
+#include <span>
+
+// One entry of a class's command map: a command id and the member that
+// handles it.
+template <class Target>
+struct CommandEntry {
+    UINT id;
+    void (Target::*handler)();
+};
+
+// Runs the handler that `map` gives for `id` on `target`; true when the map
+// has one.
+template <class Target>
+bool DispatchCommand(Target& target, std::span<const CommandEntry<Target>> map, UINT id) {
+    for (const CommandEntry<Target>& entry : map) {
+        if (entry.id == id) {
+            (target.*entry.handler)();
+            return true;
+        }
+    }
+    return false;
+}

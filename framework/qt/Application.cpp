@@ -1,0 +1,77 @@
+#include "framework/qt/Application.h"
+
+#include "framework/App.h"
+#include "framework/Sound.h"
+#include "framework/qt/QtWindowSystem.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// Qt reports a display it cannot open over several lines and then aborts;
+// while the application object is being made, this handler keeps the
+// warnings back and turns the fatal report into one line and a clean exit.
+std::string g_firstWarning;
+
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) {
+        if (g_firstWarning.empty())
+            g_firstWarning = message.toStdString();
+        return;
+    }
+    // The first warning names the cause; the later ones its consequences.
+    const std::string reason = g_firstWarning.empty() ? message.toStdString() : g_firstWarning;
+    std::fprintf(stderr, "tavro: cannot open a window: %s\n", reason.c_str());
+    std::_Exit(1);
+}
+
+bool NoDisplayAtAll() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform != nullptr && *platform != '\0')
+        return false; // the user chose a platform; let Qt judge it
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 == nullptr || *x11 == '\0') && (wayland == nullptr || *wayland == '\0');
+}
+
+} // namespace
+
+int RunApplication(int argc, char** argv, CWinApp& app) {
+    if (NoDisplayAtAll()) {
+        std::fprintf(stderr, "tavro: no display to show the board on (neither DISPLAY nor "
+                             "WAYLAND_DISPLAY is set); start Tavro from a desktop session\n");
+        return 1;
+    }
+
+    const QtMessageHandler previous = qInstallMessageHandler(StartupMessageHandler);
+    QApplication qtApp(argc, argv);
+    qInstallMessageHandler(previous);
+
+    // The program speaks Japanese; so do the buttons of its message boxes.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
+    QtWindowSystem windows;
+    SetWindowSystem(&windows);
+    // While a clip plays the window repaints and answers the desktop, and
+    // keys and clicks wait their turn.
+    SetPlaybackWaitHook([] { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+
+    int status = 1;
+    if (app.InitInstance())
+        status = QApplication::exec();
+
+    SetPlaybackWaitHook(nullptr);
+    SetWindowSystem(nullptr);
+    return status;
+}

@@ -1,0 +1,141 @@
+#include "framework/qt/QtWindowSystem.h"
+
+#include "framework/FrameWnd.h"
+#include "framework/MessageBox.h"
+#include "framework/qt/HandlerScope.h"
+#include "framework/qt/MainWindow.h"
+#include "framework/qt/ViewWidget.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMessageBox>
+#include <QString>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QMessageBox::Icon IconOf(UINT type) {
+    switch (type & MB_ICONMASK) {
+    case MB_ICONERROR:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+// The buttons of each box type and the answer each gives.
+struct BoxButtons {
+    UINT type;
+    std::array<std::pair<QMessageBox::StandardButton, int>, 2> buttons;
+    int count;
+};
+constexpr std::array<BoxButtons, 3> kBoxButtons{{
+    {MB_OK, {{{QMessageBox::Ok, IDOK}, {QMessageBox::NoButton, 0}}}, 1},
+    {MB_OKCANCEL, {{{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}}, 2},
+    {MB_YESNO, {{{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}}, 2},
+}};
+
+} // namespace
+
+QtWindowSystem::QtWindowSystem() = default;
+QtWindowSystem::~QtWindowSystem() = default;
+
+bool QtWindowSystem::CreateFrame(CFrameWnd& frame) {
+    m_frames.push_back(std::make_unique<MainWindow>(frame));
+    return true;
+}
+
+void QtWindowSystem::ShowWindow(CWnd& window) {
+    if (QWidget* widget = WidgetOf(window))
+        widget->show();
+}
+
+MainWindow* QtWindowSystem::FrameWindow(const CWnd& frame) const {
+    for (const std::unique_ptr<MainWindow>& window : m_frames) {
+        if (&window->Frame() == &frame)
+            return window.get();
+    }
+    return nullptr;
+}
+
+ViewWidget* QtWindowSystem::ViewWindow(const CWnd& view) const {
+    for (const std::unique_ptr<MainWindow>& window : m_frames) {
+        if (window->View() != nullptr && &window->View()->View() == &view)
+            return window->View();
+    }
+    return nullptr;
+}
+
+QWidget* QtWindowSystem::WidgetOf(const CWnd& window) const {
+    if (MainWindow* frame = FrameWindow(window))
+        return frame;
+    return ViewWindow(window);
+}
+
+std::unique_ptr<CDC> QtWindowSystem::GetDC(CWnd& window) {
+    if (ViewWidget* view = ViewWindow(window))
+        return view->DirectDC();
+    return MakeDiscardingDC();
+}
+
+void QtWindowSystem::ReleaseDC(CWnd& window, std::unique_ptr<CDC> dc) {
+    dc.reset(); // ends its painting before the surface is shown
+    if (ViewWidget* view = ViewWindow(window))
+        view->FlushDirectDrawing();
+}
+
+int QtWindowSystem::MessageBox(CWnd* owner, std::string_view text, std::string_view caption,
+                               UINT type) {
+    QWidget* parent = owner != nullptr ? WidgetOf(*owner) : nullptr;
+    if (parent != nullptr)
+        parent = parent->window();
+    QMessageBox box(IconOf(type), FromUtf8(caption), FromUtf8(text), QMessageBox::NoButton, parent);
+    const BoxButtons* kind = &kBoxButtons[0];
+    for (const BoxButtons& candidate : kBoxButtons) {
+        if (candidate.type == (type & MB_TYPEMASK))
+            kind = &candidate;
+    }
+    for (int i = 0; i < kind->count; ++i)
+        box.addButton(kind->buttons[i].first);
+    // Escape gives the last button's answer (Cancel, No); OK boxes close with OK.
+    box.setEscapeButton(box.button(kind->buttons[kind->count - 1].first));
+    const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (int i = 0; i < kind->count; ++i) {
+        if (kind->buttons[i].first == chosen)
+            return kind->buttons[i].second;
+    }
+    return kind->buttons[kind->count - 1].second;
+}
+
+void QtWindowSystem::MessageBeep(UINT) {
+    QApplication::beep();
+}
+
+void QtWindowSystem::ShowWaitCursor(bool on) {
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void QtWindowSystem::PostClose(CWnd& window) {
+    if (QWidget* widget = WidgetOf(window))
+        HandlerScope::CloseWhenIdle(widget->window());
+}
+
+void QtWindowSystem::SetWindowText(CWnd& window, std::string_view text) {
+    if (QWidget* widget = WidgetOf(window))
+        widget->setWindowTitle(FromUtf8(text));
+}
