@@ -1,0 +1,194 @@
+// The window on Qt's offscreen platform: its client area, keys as
+// virtual-key codes with the accelerators applied first, clicks in client
+// coordinates, painting, and closes that wait for the running handler.
+#include "app/MainFrame.h"
+#include "app/TavroDoc.h"
+#include "framework/App.h"
+#include "framework/qt/MainWindow.h"
+#include "framework/qt/QtWindowSystem.h"
+#include "framework/qt/ViewWidget.h"
+#include "view/TavroView.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A view that writes down what reaches it: "key 0x26", "click 120 185",
+// "command 521". It handles every command. The modifier keys themselves
+// (Shift, Ctrl) reach a view as keys too; the probe leaves them out.
+class ProbeView : public CView {
+public:
+    std::vector<std::string> received;
+    std::function<void(UINT)> onKey; // runs inside OnKeyDown, when set
+
+    bool OnCmdMsg(UINT id) override {
+        received.push_back("command " + std::to_string(id));
+        return true;
+    }
+    void OnDraw(CDC*) override {}
+    void OnKeyDown(UINT key, UINT, UINT) override {
+        if (key == VK_SHIFT || key == VK_CONTROL)
+            return;
+        char text[16];
+        std::snprintf(text, sizeof text, "key 0x%02X", key);
+        received.emplace_back(text);
+        if (onKey)
+            onKey(key);
+    }
+    void OnLButtonDown(UINT, CPoint point) override {
+        received.push_back("click " + std::to_string(point.x) + " " + std::to_string(point.y));
+    }
+};
+
+template <class View>
+struct Window {
+    QtWindowSystem windows;
+    CWinApp app;
+    CMainFrame frame;
+    CTavroDoc document;
+    View view;
+    MainWindow* window = nullptr;
+    ViewWidget* viewWidget = nullptr;
+
+    Window() {
+        SetWindowSystem(&windows);
+        view.AttachDocument(&document);
+        frame.SetActiveView(&view);
+        EXPECT_TRUE(frame.Create());
+        app.m_pMainWnd = &frame;
+        window = windows.FrameWindow(frame);
+        viewWidget = windows.ViewWindow(view);
+        frame.ShowWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        QApplication::setActiveWindow(window);
+        viewWidget->setFocus();
+    }
+    ~Window() { SetWindowSystem(nullptr); }
+};
+
+TEST(MainWindowOnQt, ClientAreaIs400By400AndTheViewSitsInsideASunkenEdge) {
+    Window<ProbeView> w;
+    EXPECT_EQ(w.window->centralWidget()->size(), QSize(400, 400));
+    EXPECT_EQ(w.viewWidget->size(), QSize(396, 396));
+    EXPECT_EQ(w.viewWidget->mapTo(w.window, QPoint(0, 0)) - w.window->centralWidget()->pos(),
+              QPoint(2, 2));
+    EXPECT_EQ(w.window->minimumSize(), w.window->maximumSize());
+    EXPECT_FALSE(w.window->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+struct KeyCase {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* received; // nullptr: nothing reaches the program
+};
+
+TEST(MainWindowOnQt, AcceleratorsBecomeCommandsAndOtherKeysReachTheView) {
+    const KeyCase cases[] = {
+        {Qt::Key_Up, Qt::ControlModifier, "command 521"},
+        {Qt::Key_F8, Qt::ShiftModifier, "command 522"},
+        {Qt::Key_F5, Qt::ControlModifier, "command 528"},
+        {Qt::Key_B, Qt::ControlModifier, "command 32771"},
+        {Qt::Key_W, Qt::ControlModifier, "command 32772"},
+        {Qt::Key_F1, Qt::NoModifier, "command 507"},
+        {Qt::Key_F3, Qt::NoModifier, "command 502"},
+        {Qt::Key_F4, Qt::NoModifier, "command 503"},
+        {Qt::Key_Up, Qt::NoModifier, "key 0x26"},
+        {Qt::Key_F5, Qt::NoModifier, "key 0x74"},
+        {Qt::Key_F8, Qt::NoModifier, "key 0x77"},
+        {Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier, "key 0x26"},
+        {Qt::Key_F4, Qt::ShiftModifier, "key 0x73"},
+        {Qt::Key_A, Qt::ControlModifier, "key 0x41"},
+        {Qt::Key_A, Qt::ShiftModifier, "key 0x41"},
+        {Qt::Key_H, Qt::NoModifier, "key 0x48"},
+        {Qt::Key_1, Qt::NoModifier, "key 0x31"},
+        {Qt::Key_8, Qt::NoModifier, "key 0x38"},
+        {Qt::Key_1, Qt::KeypadModifier, "key 0x61"},
+        {Qt::Key_Up, Qt::KeypadModifier, "key 0x26"},
+        {Qt::Key_Return, Qt::NoModifier, "key 0x0D"},
+        {Qt::Key_Enter, Qt::KeypadModifier, "key 0x0D"},
+        {Qt::Key_Space, Qt::NoModifier, "key 0x20"},
+        {Qt::Key_Escape, Qt::NoModifier, "key 0x1B"},
+        {Qt::Key_PageUp, Qt::NoModifier, "key 0x21"},
+        {Qt::Key_PageDown, Qt::NoModifier, "key 0x22"},
+        {Qt::Key_End, Qt::NoModifier, "key 0x23"},
+        {Qt::Key_Home, Qt::NoModifier, "key 0x24"},
+        {Qt::Key_Tab, Qt::NoModifier, "key 0x09"},
+        {Qt::Key_Up, Qt::AltModifier, nullptr},
+        {Qt::Key_F2, Qt::AltModifier, nullptr},
+    };
+    Window<ProbeView> w;
+    for (const KeyCase& c : cases) {
+        w.view.received.clear();
+        QTest::keyClick(w.viewWidget, c.key, c.modifiers);
+        const std::vector<std::string> expected = c.received != nullptr
+                                                      ? std::vector<std::string>{c.received}
+                                                      : std::vector<std::string>{};
+        EXPECT_EQ(w.view.received, expected)
+            << "Qt key 0x" << std::hex << c.key << " modifiers " << c.modifiers.toInt();
+    }
+}
+
+TEST(MainWindowOnQt, LeftClicksReachTheViewInItsClientCoordinates) {
+    Window<ProbeView> w;
+    QTest::mouseClick(w.viewWidget, Qt::LeftButton, Qt::NoModifier, QPoint(120, 185));
+    QTest::mouseClick(w.viewWidget, Qt::LeftButton, Qt::ShiftModifier, QPoint(0, 395));
+    QTest::mouseClick(w.viewWidget, Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
+    // A double-click arrives as a click and then a double-click event.
+    QTest::mouseClick(w.viewWidget, Qt::LeftButton, Qt::NoModifier, QPoint(60, 70));
+    QTest::mouseDClick(w.viewWidget, Qt::LeftButton, Qt::NoModifier, QPoint(60, 70));
+    EXPECT_EQ(w.view.received,
+              (std::vector<std::string>{"click 120 185", "click 0 395", "click 60 70"}));
+}
+
+TEST(MainWindowOnQt, ACloseAskedForDuringAHandlerHappensAfterItReturns) {
+    Window<ProbeView> w;
+    bool visibleAtTheEnd = false;
+    w.view.onKey = [&](UINT key) {
+        if (key == 0x1B)
+            AfxGetMainWnd()->PostMessage(WM_CLOSE);
+        else
+            w.window->close(); // as the desktop's close box would
+        // What a playing clip lets through: everything but input.
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        visibleAtTheEnd = w.window->isVisible();
+    };
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Space}) {
+        w.frame.ShowWindow();
+        QTest::keyClick(w.viewWidget, key);
+        EXPECT_TRUE(visibleAtTheEnd);
+        QApplication::processEvents();
+        EXPECT_FALSE(w.window->isVisible());
+    }
+}
+
+TEST(MainWindowOnQt, PaintingRunsOnDrawAndDirectDrawingShowsAtOnce) {
+    Window<CTavroView> w;
+    const QImage painted = w.viewWidget->grab().toImage();
+    EXPECT_EQ(painted.pixel(152, 152), qRgb(0, 128, 0)); // the cursor on D4
+    EXPECT_EQ(painted.pixel(225, 175), qRgb(0, 0, 0));   // black on E4
+
+    w.view.m_cursorCol = 0;
+    CDC* dc = w.view.GetDC();
+    w.view.DrawBoard(dc);
+    w.view.ReleaseDC(dc);
+    EXPECT_EQ(w.viewWidget->Surface().pixel(2, 152), qRgb(0, 128, 0)); // A4
+    EXPECT_EQ(w.viewWidget->Surface().pixel(152, 152), qRgb(200, 200, 200));
+}
+
+TEST(MainWindowOnQt, AViewWithoutADocumentShowsOnlyTheBackground) {
+    Window<CTavroView> w;
+    w.view.AttachDocument(nullptr);
+    const QImage painted = w.viewWidget->grab().toImage();
+    const QRgb background = w.viewWidget->palette().color(QPalette::Base).rgb();
+    EXPECT_EQ(painted.pixel(152, 152), background);
+    EXPECT_EQ(painted.pixel(25, 25), background);
+}
+
+} // namespace
