@@ -27,3 +27,8 @@ void CTavroView::SetInitialPosition() {
     m_board[BoardIndex(4, 3)] = BLACK;
     m_board[BoardIndex(3, 4)] = BLACK;
 }
+
+void CTavroView::SetFrameFlag(std::int32_t CMainFrame::*flag, std::int32_t value) {
+    if (g_mainFrame != nullptr)
+        g_mainFrame->*flag = value;
+}

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+class CMainFrame;
+
 // A cell of the board, and a colour: 1 black, -1 white, 0 empty.
 using Stone = std::int32_t;
 inline constexpr Stone BLACK = 1;
@@ -103,6 +105,43 @@ public:
     // `dc`; OnDraw is the paint path and draws only with a document attached.
     void DrawBoard(CDC* dc);
     void OnDraw(CDC* dc) override;
+
+    // --- Turn sequence and game end (turns.cpp).
+    void OnGameBlackFirst();
+    void OnGameWhiteSecond();
+    void OnSettingsCursorFollow();
+    // The human's stone on (col, row), the computer's reply and the end of
+    // the game; false, with nothing changed, when the square is refused.
+    bool PlayHumanMove(int col, int row);
+    void ComputerMove();
+    void CheckGameOver();
+    // Paints the whole board at once, through a device context of the view.
+    void Redraw();
+    // Speaks the square under the cursor.
+    void AnnounceCursorSquare();
+
+    // --- Keyboard and mouse (input.cpp).
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+    void OnLButtonDown(UINT nFlags, CPoint point) override;
+
+    // --- Line guide (guide.cpp). SpeakLine speaks from the cursor along
+    // (dcol, drow), each -1, 0 or +1 and not both 0.
+    void SpeakLine(int dcol, int drow);
+    void OnGuideToEdge();
+
+    // --- Commands (commands.cpp): the view handles every command of the
+    // program but About and Exit.
+    bool OnCmdMsg(UINT id) override;
+
+private:
+    // --- Turn sequence and input helpers (turns.cpp, input.cpp).
+    void StartGame(int humanWhite);
+    bool SideToMoveCanPlace() const;
+    void OnEscape();
+    void ActOnKey(UINT key);
+    void PlaceAndAnnounce(int col, int row);
+    // Writes one of the main frame's menu flags, when there is a frame.
+    static void SetFrameFlag(std::int32_t CMainFrame::*flag, std::int32_t value);
 };
 
 // Positional weights, indexed like the board.

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMessageBox>
+#include <QScreen>
 #include <QString>
 
 #include <array>
@@ -58,8 +59,16 @@ bool QtWindowSystem::CreateFrame(CFrameWnd& frame) {
 }
 
 void QtWindowSystem::ShowWindow(CWnd& window) {
-    if (QWidget* widget = WidgetOf(window))
-        widget->show();
+    QWidget* widget = WidgetOf(window);
+    if (widget == nullptr)
+        return;
+    // A main window opens in the middle of the screen's free area.
+    if (widget->isWindow() && !widget->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+        widget->adjustSize();
+        const QRect free = widget->screen()->availableGeometry();
+        widget->move(free.center() - widget->rect().center());
+    }
+    widget->show();
 }
 
 MainWindow* QtWindowSystem::FrameWindow(const CWnd& frame) const {
