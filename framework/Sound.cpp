@@ -23,3 +23,8 @@ void RunPlaybackWaitHook() {
     if (g_waitHook)
         g_waitHook();
 }
+
+void PlayWaveSync(WaveImage image) {
+    if (g_soundOutput != nullptr)
+        g_soundOutput->PlaySync(image);
+}

@@ -101,6 +101,23 @@ public:
     // the square code of the chosen move, or NO_MOVE; elsewhere a score.
     int Search(int maximising, int depth, int passAllowed, int alpha, int beta);
 
+    // --- Voice (voice.cpp): the square announcement, the error clip and the
+    // voice menu's volume and stone-only commands.
+    // Speaks a square: the stone's colour (nothing for an empty square), then,
+    // for count 1 and 2, the column letter, then for count 2 the row number,
+    // with the clips of the current volume level. Nothing for a negative
+    // count. Returns after the last clip has ended; a clip that cannot be
+    // found is skipped.
+    void SpeakSquare(int count, Stone stone, int col, int row);
+    // The answer to every refused action; silent if the clip is missing.
+    void PlayErrorClip();
+    // Speaks the square under the cursor.
+    void AnnounceCursorSquare();
+    void OnVoiceVolumeUp();   // ID_VOICE_VOLUME_UP
+    void OnVoiceVolumeDown(); // ID_VOICE_VOLUME_DOWN
+    void OnVoiceStoneOnly();  // ID_VOICE_STONE_ONLY
+    // --- End of voice.
+
     // --- Board drawing (drawing.cpp). DrawBoard paints the whole board into
     // `dc`; OnDraw is the paint path and draws only with a document attached.
     void DrawBoard(CDC* dc);
@@ -117,8 +134,6 @@ public:
     void CheckGameOver();
     // Paints the whole board at once, through a device context of the view.
     void Redraw();
-    // Speaks the square under the cursor.
-    void AnnounceCursorSquare();
 
     // --- Keyboard and mouse (input.cpp).
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
@@ -133,6 +148,8 @@ public:
     // program but About and Exit.
     bool OnCmdMsg(UINT id) override;
 
+    // --- End of drawing, turns, input, line guide and commands.
+
 private:
     // --- Turn sequence and input helpers (turns.cpp, input.cpp).
     void StartGame(int humanWhite);
@@ -146,3 +163,11 @@ private:
 
 // Positional weights, indexed like the board.
 extern const std::int32_t g_squareWeight[64];
+
+// --- Voice clips (voice.cpp): wave resource ids by volume level 0..4.
+inline constexpr int VOLUME_LEVELS = 5;
+inline constexpr std::uint16_t ERROR_CLIP = 200; // the refusal, the same at every level
+extern const std::uint16_t g_blackClip[VOLUME_LEVELS];
+extern const std::uint16_t g_whiteClip[VOLUME_LEVELS];
+extern const std::uint16_t g_colClip[VOLUME_LEVELS][8]; // by level, then column A..H
+extern const std::uint16_t g_rowClip[VOLUME_LEVELS][8]; // by level, then row 1..8

@@ -12,6 +12,9 @@ const CommandEntry<CTavroView> kCommands[] = {
     {ID_GAME_WHITE_SECOND, &CTavroView::OnGameWhiteSecond},
     {ID_SETTINGS_CURSOR_FOLLOW, &CTavroView::OnSettingsCursorFollow},
     {ID_GUIDE_TO_EDGE, &CTavroView::OnGuideToEdge},
+    {ID_VOICE_VOLUME_UP, &CTavroView::OnVoiceVolumeUp},
+    {ID_VOICE_VOLUME_DOWN, &CTavroView::OnVoiceVolumeDown},
+    {ID_VOICE_STONE_ONLY, &CTavroView::OnVoiceStoneOnly},
 };
 
 // The eight line-guide commands and the step each one speaks along.

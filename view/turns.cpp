@@ -24,11 +24,6 @@ void CTavroView::Redraw() {
     ReleaseDC(dc);
 }
 
-void CTavroView::AnnounceCursorSquare() {
-    SpeakSquare(m_coordClips, m_board[BoardIndex(m_cursorCol, m_cursorRow)], m_cursorCol,
-                m_cursorRow);
-}
-
 // Both new-game commands start this way, in every state and without asking:
 // a game in progress is dropped.
 void CTavroView::StartGame(int humanWhite) {
