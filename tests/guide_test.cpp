@@ -110,15 +110,15 @@ struct EdgeCase {
 
 TEST(LineGuide, RefusesOnlyWhenTheFirstSquareIsOffTheBoard) {
     const EdgeCase cases[] = {
-        {3, 0, ID_GUIDE_UP, true},          {3, 0, ID_GUIDE_UP_RIGHT, true},
-        {3, 0, ID_GUIDE_UP_LEFT, true},     {3, 0, ID_GUIDE_LEFT, false},
-        {3, 0, ID_GUIDE_DOWN, false},       {7, 0, ID_GUIDE_RIGHT, true},
-        {7, 0, ID_GUIDE_UP_RIGHT, true},    {7, 0, ID_GUIDE_UP, true},
-        {7, 0, ID_GUIDE_UP_LEFT, true},     {7, 0, ID_GUIDE_DOWN_RIGHT, true},
-        {7, 0, ID_GUIDE_DOWN, false},       {7, 0, ID_GUIDE_LEFT, false},
-        {7, 0, ID_GUIDE_DOWN_LEFT, false},  {0, 7, ID_GUIDE_DOWN_LEFT, true},
-        {0, 7, ID_GUIDE_LEFT, true},        {0, 7, ID_GUIDE_DOWN, true},
-        {0, 7, ID_GUIDE_UP_RIGHT, false},   {5, 7, ID_GUIDE_DOWN_RIGHT, true},
+        {3, 0, ID_GUIDE_UP, true},         {3, 0, ID_GUIDE_UP_RIGHT, true},
+        {3, 0, ID_GUIDE_UP_LEFT, true},    {3, 0, ID_GUIDE_LEFT, false},
+        {3, 0, ID_GUIDE_DOWN, false},      {7, 0, ID_GUIDE_RIGHT, true},
+        {7, 0, ID_GUIDE_UP_RIGHT, true},   {7, 0, ID_GUIDE_UP, true},
+        {7, 0, ID_GUIDE_UP_LEFT, true},    {7, 0, ID_GUIDE_DOWN_RIGHT, true},
+        {7, 0, ID_GUIDE_DOWN, false},      {7, 0, ID_GUIDE_LEFT, false},
+        {7, 0, ID_GUIDE_DOWN_LEFT, false}, {0, 7, ID_GUIDE_DOWN_LEFT, true},
+        {0, 7, ID_GUIDE_LEFT, true},       {0, 7, ID_GUIDE_DOWN, true},
+        {0, 7, ID_GUIDE_UP_RIGHT, false},  {5, 7, ID_GUIDE_DOWN_RIGHT, true},
     };
     for (const EdgeCase& c : cases) {
         GuideGame game;

@@ -192,7 +192,8 @@ TEST(HumanMove, AStalledGameRefusesEveryPlacementAndGoesOn) {
         EXPECT_EQ(game.Take(), Expand({"wait-cursor on", "clip 200", "wait-cursor off"}));
     }
     game.Key(VK_DOWN);
-    EXPECT_EQ(game.Take(), Expand({"wait-cursor on", "redraw", "clips 249 240", "wait-cursor off"}));
+    EXPECT_EQ(game.Take(),
+              Expand({"wait-cursor on", "redraw", "clips 249 240", "wait-cursor off"}));
     EXPECT_EQ(game.view.m_moveCount, 1);
     ExpectHumanToMove(game);
 }
@@ -220,8 +221,8 @@ TEST(GameEnd, TheHumanFillingTheLastSquareGetsTheResultAndNothingMore) {
         game.ContinueFrom(c.board, c.humanWhite);
         PutCursor(game, 0, 0);
         game.Key(VK_RETURN);
-        EXPECT_EQ(game.Take(), Expand({"wait-cursor on", "redraw",
-                                       "message " + std::string(c.text), "wait-cursor off"}));
+        EXPECT_EQ(game.Take(), Expand({"wait-cursor on", "redraw", "message " + std::string(c.text),
+                                       "wait-cursor off"}));
         ASSERT_EQ(game.host.Boxes().size(), 1u);
         EXPECT_EQ(game.host.Boxes()[0].caption, "Tavro");
         EXPECT_EQ(game.host.Boxes()[0].type, MB_OK);
@@ -335,7 +336,8 @@ TEST(Keys, KeysWithoutAFunctionAreSilentAndTheNextKeyWorks) {
         EXPECT_EQ(game.view.m_cursorRow, 3);
     }
     game.Key(VK_UP);
-    EXPECT_EQ(game.Take(), Expand({"wait-cursor on", "redraw", "clips 250 241", "wait-cursor off"}));
+    EXPECT_EQ(game.Take(),
+              Expand({"wait-cursor on", "redraw", "clips 250 241", "wait-cursor off"}));
 }
 
 TEST(Keys, ARefusedEnterPlaysOnlyTheErrorClip) {
@@ -355,7 +357,7 @@ TEST(Keys, ARefusedEnterPlaysOnlyTheErrorClip) {
 }
 
 TEST(Clicks, ARefusedClickPlaysOnlyTheErrorClipAndLeavesTheCursor) {
-    const CPoint refused[] = {{175, 175}, {10, 10},  {400, 10},   {10, 400},
+    const CPoint refused[] = {{175, 175}, {10, 10},  {400, 10},  {10, 400},
                               {399, 399}, {-1, 175}, {175, -30}, {5000, 5000}};
     for (const CPoint& point : refused) {
         PlayedGame game;

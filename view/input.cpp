@@ -23,16 +23,38 @@ struct CursorKey {
 };
 
 constexpr CursorKey kCursorKeys[] = {
-    {VK_PRIOR, kKeep, 0, 0, 0},  {VK_NEXT, kKeep, 7, 0, 0},   {VK_END, 7, kKeep, 0, 0},
-    {VK_HOME, 0, kKeep, 0, 0},   {VK_LEFT, kKeep, kKeep, -1, 0}, {VK_UP, kKeep, kKeep, 0, -1},
-    {VK_RIGHT, kKeep, kKeep, 1, 0}, {VK_DOWN, kKeep, kKeep, 0, 1},
-    {'1', kKeep, 0, 0, 0},       {'2', kKeep, 1, 0, 0},       {'3', kKeep, 2, 0, 0},
-    {'4', kKeep, 3, 0, 0},       {'5', kKeep, 4, 0, 0},       {'6', kKeep, 5, 0, 0},
-    {'7', kKeep, 6, 0, 0},       {'8', kKeep, 7, 0, 0},
-    {'A', 0, kKeep, 0, 0},       {'B', 1, kKeep, 0, 0},       {'C', 2, kKeep, 0, 0},
-    {'D', 3, kKeep, 0, 0},       {'E', 4, kKeep, 0, 0},       {'F', 5, kKeep, 0, 0},
-    {'G', 6, kKeep, 0, 0},       {'H', 7, kKeep, 0, 0},
-    {VK_F5, kKeep, kKeep, -1, -1}, {VK_F6, kKeep, kKeep, -1, 1}, {VK_F7, kKeep, kKeep, 1, 1},
+    // Page Up, Page Down, End, Home: the first or last row or column.
+    {VK_PRIOR, kKeep, 0, 0, 0},
+    {VK_NEXT, kKeep, 7, 0, 0},
+    {VK_END, 7, kKeep, 0, 0},
+    {VK_HOME, 0, kKeep, 0, 0},
+    // The arrows: one square.
+    {VK_LEFT, kKeep, kKeep, -1, 0},
+    {VK_UP, kKeep, kKeep, 0, -1},
+    {VK_RIGHT, kKeep, kKeep, 1, 0},
+    {VK_DOWN, kKeep, kKeep, 0, 1},
+    // The top-row digits: rows 1..8.
+    {'1', kKeep, 0, 0, 0},
+    {'2', kKeep, 1, 0, 0},
+    {'3', kKeep, 2, 0, 0},
+    {'4', kKeep, 3, 0, 0},
+    {'5', kKeep, 4, 0, 0},
+    {'6', kKeep, 5, 0, 0},
+    {'7', kKeep, 6, 0, 0},
+    {'8', kKeep, 7, 0, 0},
+    // The letters: columns A..H.
+    {'A', 0, kKeep, 0, 0},
+    {'B', 1, kKeep, 0, 0},
+    {'C', 2, kKeep, 0, 0},
+    {'D', 3, kKeep, 0, 0},
+    {'E', 4, kKeep, 0, 0},
+    {'F', 5, kKeep, 0, 0},
+    {'G', 6, kKeep, 0, 0},
+    {'H', 7, kKeep, 0, 0},
+    // F5..F8: one square diagonally, up-left, down-left, down-right, up-right.
+    {VK_F5, kKeep, kKeep, -1, -1},
+    {VK_F6, kKeep, kKeep, -1, 1},
+    {VK_F7, kKeep, kKeep, 1, 1},
     {VK_F8, kKeep, kKeep, 1, -1},
 };
 
