@@ -5,7 +5,14 @@ namespace {
 constexpr char kInitialTitle[] = "タヴロ - レベル：普通";
 } // namespace
 
+CTavroApp::~CTavroApp() {
+    if (m_sound && CurrentSoundOutput() == m_sound.get())
+        SetSoundOutput(nullptr);
+}
+
 bool CTavroApp::InitInstance() {
+    m_sound = std::make_unique<SdlSoundOutput>();
+    SetSoundOutput(m_sound.get());
     m_document = std::make_unique<CTavroDoc>();
     if (!m_document->OnNewDocument())
         return false;
