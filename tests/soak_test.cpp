@@ -15,20 +15,37 @@
 namespace {
 
 constexpr int kEvents = 100000;
+// Chances per 100,000 events. Most games are left early for a new one; some
+// are played to the full board, where the computer searches to the end,
+// which is what takes the time.
+constexpr int kNewGameChance = 20;
+constexpr int kAimedChance = 500;
 
 const UINT kKeys[] = {
-    VK_RETURN, VK_RETURN, VK_RETURN, VK_SPACE, VK_PRIOR, VK_NEXT, VK_END, VK_HOME, VK_LEFT,
-    VK_UP,     VK_RIGHT,  VK_DOWN,   '1',      '2',      '3',     '4',    '5',     '6',
-    '7',       '8',       'A',       'B',      'C',      'D',     'E',    'F',     'G',
-    'H',       VK_F5,     VK_F6,     VK_F7,    VK_F8,    'I',     'Z',    '9',     '0',
-    VK_F2,     VK_TAB,    VK_SHIFT,  VK_NUMPAD0 + 3,
+    VK_RETURN, VK_RETURN, VK_RETURN, VK_SPACE, VK_PRIOR, VK_NEXT, VK_END,   VK_HOME,
+    VK_LEFT,   VK_UP,     VK_RIGHT,  VK_DOWN,  '1',      '2',     '3',      '4',
+    '5',       '6',       '7',       '8',      'A',      'B',     'C',      'D',
+    'E',       'F',       'G',       'H',      VK_F5,    VK_F6,   VK_F7,    VK_F8,
+    'I',       'Z',       '9',       '0',      VK_F2,    VK_TAB,  VK_SHIFT, VK_NUMPAD0 + 3,
 };
 
 const UINT kCommands[] = {
-    ID_GUIDE_UP,         ID_GUIDE_UP_RIGHT,    ID_GUIDE_RIGHT,     ID_GUIDE_DOWN_RIGHT,
-    ID_GUIDE_DOWN,       ID_GUIDE_DOWN_LEFT,   ID_GUIDE_LEFT,      ID_GUIDE_UP_LEFT,
-    ID_GUIDE_TO_EDGE,    ID_VOICE_VOLUME_UP,   ID_VOICE_VOLUME_DOWN, ID_VOICE_STONE_ONLY,
-    ID_SETTINGS_CURSOR_FOLLOW, ID_HELP_HOW_TO_PLAY, ID_APP_ABOUT, 12345,
+    ID_GUIDE_UP,
+    ID_GUIDE_UP_RIGHT,
+    ID_GUIDE_RIGHT,
+    ID_GUIDE_DOWN_RIGHT,
+    ID_GUIDE_DOWN,
+    ID_GUIDE_DOWN_LEFT,
+    ID_GUIDE_LEFT,
+    ID_GUIDE_UP_LEFT,
+    ID_GUIDE_TO_EDGE,
+    ID_VOICE_VOLUME_UP,
+    ID_VOICE_VOLUME_DOWN,
+    ID_VOICE_STONE_ONLY,
+    ID_SETTINGS_CURSOR_FOLLOW,
+    ID_HELP_HOW_TO_PLAY,
+    ID_APP_ABOUT,
+    12345,
 };
 
 // What the player could do next, drawn at random.
@@ -37,27 +54,33 @@ public:
     explicit RandomPlayer(unsigned seed) : m_rng(seed) {}
 
     std::string Act(PlayedGame& game) {
-        const int roll = Uniform(0, 999);
-        if (roll < 3) {
+        const int roll = Uniform(0, 99999);
+        if (roll < kNewGameChance) {
             game.Command(ID_GAME_BLACK_FIRST);
             return "new game as black";
         }
-        if (roll < 6) {
+        if (roll < 2 * kNewGameChance) {
             game.Command(ID_GAME_WHITE_SECOND);
             return "new game as white";
         }
-        if (roll < 10) {
+        if (roll < 500) {
             const bool yes = Uniform(0, 1) == 1;
             game.host.AnswerNext(yes);
             game.Key(VK_ESCAPE);
             return yes ? "escape, yes" : "escape, no";
         }
-        if (roll < 450) {
+        if (roll < 500 + kAimedChance) {
+            // A click on a square the human may take, so that games get on.
+            const CPoint square = AimedClick(game.view);
+            game.Click(square.x, square.y);
+            return "aimed click " + std::to_string(square.x) + " " + std::to_string(square.y);
+        }
+        if (roll < 45000) {
             const UINT key = kKeys[Uniform(0, std::size(kKeys) - 1)];
             game.Key(key);
             return "key " + std::to_string(key);
         }
-        if (roll < 750) {
+        if (roll < 75000) {
             const int x = Uniform(-60, 460);
             const int y = Uniform(-60, 460);
             game.Click(x, y);
@@ -69,6 +92,19 @@ public:
     }
 
 private:
+    // The middle of a random legal square for the side to move, or of a
+    // random square when there is none.
+    CPoint AimedClick(const CTavroView& view) {
+        int legal[64];
+        int count = 0;
+        for (int code = 0; code < 64; ++code) {
+            if (view.CanPlace(code % 8, code / 8))
+                legal[count++] = code;
+        }
+        const int code = count > 0 ? legal[Uniform(0, count - 1)] : Uniform(0, 63);
+        return CPoint{(code % 8) * 50 + 25, (code / 8) * 50 + 25};
+    }
+
     int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_rng); }
     int Uniform(int low, std::size_t high) { return Uniform(low, static_cast<int>(high)); }
 
