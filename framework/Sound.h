@@ -27,3 +27,7 @@ void SetSoundOutput(SoundOutput* output);
 using PlaybackWaitHook = std::function<void()>;
 void SetPlaybackWaitHook(PlaybackWaitHook hook);
 void RunPlaybackWaitHook();
+
+// Plays the image through the current output, to its end; without an output
+// it returns at once.
+void PlayWaveSync(WaveImage image);

@@ -98,7 +98,32 @@ public:
     // --- Search (search.cpp). At the root (depth == m_rootDepth) the answer is
     // the square code of the chosen move, or NO_MOVE; elsewhere a score.
     int Search(int maximising, int depth, int passAllowed, int alpha, int beta);
+
+    // --- Voice (voice.cpp): the square announcement, the error clip and the
+    // voice menu's volume and stone-only commands.
+    // Speaks a square: the stone's colour (nothing for an empty square), then,
+    // for count 1 and 2, the column letter, then for count 2 the row number,
+    // with the clips of the current volume level. Nothing for a negative
+    // count. Returns after the last clip has ended; a clip that cannot be
+    // found is skipped.
+    void SpeakSquare(int count, Stone stone, int col, int row);
+    // The answer to every refused action; silent if the clip is missing.
+    void PlayErrorClip();
+    // Speaks the square under the cursor.
+    void AnnounceCursorSquare();
+    void OnVoiceVolumeUp();   // ID_VOICE_VOLUME_UP
+    void OnVoiceVolumeDown(); // ID_VOICE_VOLUME_DOWN
+    void OnVoiceStoneOnly();  // ID_VOICE_STONE_ONLY
+    // --- End of voice.
 };
 
 // Positional weights, indexed like the board.
 extern const std::int32_t g_squareWeight[64];
+
+// --- Voice clips (voice.cpp): wave resource ids by volume level 0..4.
+inline constexpr int VOLUME_LEVELS = 5;
+inline constexpr std::uint16_t ERROR_CLIP = 200; // the refusal, the same at every level
+extern const std::uint16_t g_blackClip[VOLUME_LEVELS];
+extern const std::uint16_t g_whiteClip[VOLUME_LEVELS];
+extern const std::uint16_t g_colClip[VOLUME_LEVELS][8]; // by level, then column A..H
+extern const std::uint16_t g_rowClip[VOLUME_LEVELS][8]; // by level, then row 1..8
