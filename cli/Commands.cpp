@@ -4,6 +4,7 @@
 #include "app/MainFrame.h"
 #include "cli/Perft.h"
 #include "cli/Position.h"
+#include "cli/VoiceCommands.h"
 #include "view/TavroView.h"
 
 #include <algorithm>
@@ -107,7 +108,24 @@ const Command kCommands[] = {
      MoveCommand},
     {"perft", "perft DEPTH   leaf counts from the initial position for depths 1..DEPTH",
      PerftCommand},
+    {"clips",
+     "clips export DIR   writes the 91 voice clips as DIR/200.wav .. 290.wav (200 the error\n"
+     "      sound; then five volume levels of black, white, rows 1..8, columns A..H)",
+     [](const Args& args, Io io) { return ClipsCommand(args, io.out, io.err); }},
+    {"say",
+     "say SQUARE [black|white] [--volume 0..4] | say error   the sound check: plays the\n"
+     "      announcement of a square (e.g. 'say E4 black') or the error sound on the audio\n"
+     "      device, and prints the clips played and the device; status 1 without a device",
+     [](const Args& args, Io io) { return SayCommand(args, io.out, io.err); }},
 };
+
+// "move, perft, ..., --help": what may come first on the command line.
+std::string CommandNames() {
+    std::string names;
+    for (const Command& command : kCommands)
+        names += std::string(command.name) + ", ";
+    return names + "--help";
+}
 
 void PrintHelp(std::ostream& out) {
     out << "Usage: tavro-cli COMMAND [ARGUMENTS]\n"
@@ -122,7 +140,7 @@ void PrintHelp(std::ostream& out) {
 int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
     Io io{out, err};
     if (args.empty())
-        return io.Usage("no command given; expected one of: move, perft, --help");
+        return io.Usage("no command given; expected one of: " + CommandNames());
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintHelp(out);
         return EXIT_OK;
@@ -131,5 +149,5 @@ int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
         if (command.name == args[0])
             return command.run(Args(args.begin() + 1, args.end()), io);
     }
-    return io.Usage("unknown command '" + args[0] + "'; expected one of: move, perft, --help");
+    return io.Usage("unknown command '" + args[0] + "'; expected one of: " + CommandNames());
 }

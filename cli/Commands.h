@@ -6,6 +6,8 @@
 
 // Exit statuses of tavro-cli.
 inline constexpr int EXIT_OK = 0;
+inline constexpr int EXIT_FAILED =
+    1; // the work could not be done: a file not written, no audio device
 inline constexpr int EXIT_USAGE = 2; // bad input: the message says what is accepted
 
 // Runs one tavro-cli command line (without the program name), writing its
