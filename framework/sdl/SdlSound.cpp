@@ -127,6 +127,9 @@ std::span<const std::uint8_t> SdlSoundOutput::Device::InDeviceFormat(const PcmWa
 
 SdlSoundOutput::SdlSoundOutput(bool reportMissingDevice) : m_device(std::make_unique<Device>()) {
     Device& device = *m_device;
+    // SDL would otherwise catch SIGINT and SIGTERM for an event loop that
+    // nothing runs, and the program could no longer be stopped by them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         device.problem = SDL_GetError();
     } else {
