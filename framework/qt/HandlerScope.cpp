@@ -1,5 +1,6 @@
 #include "framework/qt/HandlerScope.h"
 
+#include <QAbstractEventDispatcher>
 #include <QMetaObject>
 #include <QPointer>
 #include <QWidget>
@@ -26,6 +27,10 @@ HandlerScope::HandlerScope() {
 HandlerScope::~HandlerScope() {
     if (--g_depth > 0)
         return;
+    // Keys and clicks that came while the handler ran were held back; the
+    // event loop must look at them again even if nothing new arrives.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
     std::vector<QPointer<QWidget>> requests;
     requests.swap(g_closeRequests);
     for (const QPointer<QWidget>& window : requests) {
