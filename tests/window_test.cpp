@@ -10,7 +10,10 @@
 #include "view/TavroView.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -189,6 +192,56 @@ TEST(MainWindowOnQt, AViewWithoutADocumentShowsOnlyTheBackground) {
     const QRgb background = w.viewWidget->palette().color(QPalette::Base).rgb();
     EXPECT_EQ(painted.pixel(152, 152), background);
     EXPECT_EQ(painted.pixel(25, 25), background);
+}
+
+// What a message box showed, seen from inside its modal loop.
+struct SeenBox {
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    bool waitCursor = true;
+};
+
+// Shows a box through the window system and answers it with `answer`
+// (Qt::Key_Escape, or the button's Qt::Key_Y / Qt::Key_N / Qt::Key_Return).
+int ShowAndAnswer(UINT type, Qt::Key answer, SeenBox& seen) {
+    QTimer::singleShot(0, [&seen, answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen.caption = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        seen.buttons = static_cast<int>(box->buttons().size());
+        seen.waitCursor = QApplication::overrideCursor() != nullptr;
+        if (answer == Qt::Key_Y)
+            box->button(QMessageBox::Yes)->click();
+        else if (answer == Qt::Key_N)
+            box->button(QMessageBox::No)->click();
+        else
+            QTest::keyClick(box, answer);
+    });
+    return AfxMessageBox("ゲーム中ですが終了しますか？", type);
+}
+
+TEST(MainWindowOnQt, MessageBoxesAnswerAsAskedWithTheNormalCursor) {
+    Window<ProbeView> w;
+    w.view.BeginWaitCursor(); // as during a move that ends the game
+    SeenBox seen;
+    EXPECT_EQ(ShowAndAnswer(MB_YESNO, Qt::Key_Y, seen), IDYES);
+    EXPECT_EQ(seen.caption, QString("Tavro"));
+    EXPECT_EQ(seen.text, QString::fromUtf8("ゲーム中ですが終了しますか？"));
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    EXPECT_EQ(seen.buttons, 2);
+    EXPECT_FALSE(seen.waitCursor);
+    EXPECT_NE(QApplication::overrideCursor(), nullptr); // back after the box
+    EXPECT_EQ(ShowAndAnswer(MB_YESNO, Qt::Key_N, seen), IDNO);
+    EXPECT_EQ(ShowAndAnswer(MB_YESNO, Qt::Key_Escape, seen), IDNO);
+    EXPECT_EQ(ShowAndAnswer(MB_OK, Qt::Key_Escape, seen), IDOK);
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_EQ(seen.buttons, 1);
+    w.view.EndWaitCursor();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 } // namespace

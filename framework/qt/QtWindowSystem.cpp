@@ -48,6 +48,27 @@ constexpr std::array<BoxButtons, 3> kBoxButtons{{
     {MB_YESNO, {{{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}}, 2},
 }};
 
+// Lifts the wait cursor while a message box waits for the player, and puts
+// it back afterwards: the box itself is not busy.
+class WaitCursorLifted {
+public:
+    WaitCursorLifted() {
+        while (QApplication::overrideCursor() != nullptr) {
+            QApplication::restoreOverrideCursor();
+            ++m_lifted;
+        }
+    }
+    ~WaitCursorLifted() {
+        for (int i = 0; i < m_lifted; ++i)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    WaitCursorLifted(const WaitCursorLifted&) = delete;
+    WaitCursorLifted& operator=(const WaitCursorLifted&) = delete;
+
+private:
+    int m_lifted = 0;
+};
+
 } // namespace
 
 QtWindowSystem::QtWindowSystem() = default;
@@ -120,6 +141,7 @@ int QtWindowSystem::MessageBox(CWnd* owner, std::string_view text, std::string_v
         box.addButton(kind->buttons[i].first);
     // Escape gives the last button's answer (Cancel, No); OK boxes close with OK.
     box.setEscapeButton(box.button(kind->buttons[kind->count - 1].first));
+    const WaitCursorLifted normalCursor;
     const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
     for (int i = 0; i < kind->count; ++i) {
         if (kind->buttons[i].first == chosen)
