@@ -194,6 +194,28 @@ TEST(MainWindowOnQt, AViewWithoutADocumentShowsOnlyTheBackground) {
     EXPECT_EQ(painted.pixel(25, 25), background);
 }
 
+std::vector<std::string> g_qtWarnings;
+
+TEST(MainWindowOnQt, DrawingBeforeTheWindowIsShownGoesNowhere) {
+    QtWindowSystem windows;
+    SetWindowSystem(&windows);
+    CMainFrame frame;
+    CTavroDoc document;
+    CTavroView view;
+    view.AttachDocument(&document);
+    frame.SetActiveView(&view);
+    ASSERT_TRUE(frame.Create());
+    g_qtWarnings.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
+            g_qtWarnings.push_back(message.toStdString());
+        });
+    view.Redraw();
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(g_qtWarnings, std::vector<std::string>{});
+    SetWindowSystem(nullptr);
+}
+
 // What a message box showed, seen from inside its modal loop.
 struct SeenBox {
     QString caption;

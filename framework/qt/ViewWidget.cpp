@@ -1,6 +1,7 @@
 #include "framework/qt/ViewWidget.h"
 
 #include "framework/View.h"
+#include "framework/WindowSystem.h"
 #include "framework/qt/HandlerScope.h"
 #include "framework/qt/KeyTranslation.h"
 #include "framework/qt/QtDC.h"
@@ -32,6 +33,10 @@ ViewWidget::ViewWidget(CView& view, QWidget* parent) : QWidget(parent), m_view(v
 }
 
 std::unique_ptr<CDC> ViewWidget::DirectDC() {
+    // Before its first layout the window has no pixels to draw into; the
+    // paint path draws everything once it is shown.
+    if (m_surface.isNull())
+        return MakeDiscardingDC();
     return std::make_unique<SurfaceDC>(m_surface);
 }
 
