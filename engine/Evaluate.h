@@ -26,14 +26,17 @@ inline constexpr int kMaterialAfterMoveCount = 48;
 using ColumnWeights = std::array<std::array<std::int16_t, 256>, 8>;
 extern const ColumnWeights kColumnWeights;
 
+// The summed weights of a set of squares.
+inline int WeightSum(Bitboard squares) {
+    int sum = 0;
+    for (int col = 0; col < 8; ++col)
+        sum += kColumnWeights[col][(squares >> (8 * col)) & 0xFF];
+    return sum;
+}
+
 // Weighted balance of `own` against `opp`.
 inline int WeightBalance(Bitboard own, Bitboard opp) {
-    int sum = 0;
-    for (int col = 0; col < 8; ++col) {
-        sum += kColumnWeights[col][(own >> (8 * col)) & 0xFF];
-        sum -= kColumnWeights[col][(opp >> (8 * col)) & 0xFF];
-    }
-    return sum;
+    return WeightSum(own) - WeightSum(opp);
 }
 
 // The open-game score for the side to move: weights plus mobility.

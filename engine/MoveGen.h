@@ -33,30 +33,58 @@ inline Bitboard LegalMoves(Bitboard own, Bitboard opp) {
     return reached & ~(own | opp);
 }
 
-// The run of opposing stones that a stone on `placed` closes in one
-// direction; empty when the run is not closed by one of the mover's stones.
-// `runs` is the opponent's set, limited to rows 1..6 for directions that
-// change the row, so a run ends before it could wrap into the next column.
-template <int Distance>
-inline Bitboard ClosedRun(Bitboard placed, Bitboard own, Bitboard runs) {
-    Bitboard run = 0;
-    Bitboard next = Step<Distance>(placed);
-    while (next & runs) {
-        run |= next;
-        next = Step<Distance>(next);
+// The squares from each square to the board's edge in each direction,
+// nearest first: four directions of rising bit index, then four of falling.
+struct Rays {
+    Bitboard toEdge[kSquares][8];
+};
+
+constexpr Rays MakeRays() {
+    constexpr int kSteps[8][2] = {{0, 1},  {1, 0},  {1, 1},   {1, -1},
+                                  {0, -1}, {-1, 0}, {-1, -1}, {-1, 1}};
+    Rays rays{};
+    for (int square = 0; square < kSquares; ++square) {
+        for (int d = 0; d < 8; ++d) {
+            int col = square / 8 + kSteps[d][0];
+            int row = square % 8 + kSteps[d][1];
+            for (; col >= 0 && col < 8 && row >= 0 && row < 8;
+                 col += kSteps[d][0], row += kSteps[d][1])
+                rays.toEdge[square][d] |= SquareBit(BitIndex(col, row));
+        }
     }
-    return (next & own) ? run : 0;
+    return rays;
+}
+
+inline constexpr Rays kRays = MakeRays();
+
+// All squares when `closer` is not empty, none when it is; computed without a
+// branch, which would be mispredicted half the time.
+inline Bitboard ClosedMask(Bitboard closer) {
+    return 0 - static_cast<Bitboard>(closer != 0);
 }
 
 // The stones turned over by the side to move placing on the empty `square`
-// (a board index); empty when the square closes no run.
+// (a board index); empty when the square closes no run. Along each ray the
+// first square that is not the opponent's ends the run; the run is turned
+// when that square holds one of the mover's stones.
 inline Bitboard Flips(int square, Bitboard own, Bitboard opp) {
-    const Bitboard placed = SquareBit(square);
-    const Bitboard inner = opp & kInnerRows;
-    return ClosedRun<1>(placed, own, inner) | ClosedRun<-1>(placed, own, inner) |
-           ClosedRun<8>(placed, own, opp) | ClosedRun<-8>(placed, own, opp) |
-           ClosedRun<9>(placed, own, inner) | ClosedRun<-9>(placed, own, inner) |
-           ClosedRun<7>(placed, own, inner) | ClosedRun<-7>(placed, own, inner);
+    const Bitboard(&rays)[8] = kRays.toEdge[square];
+    Bitboard flips = 0;
+    for (int d = 0; d < 4; ++d) {
+        const Bitboard blockers = rays[d] & ~opp;
+        const Bitboard first = blockers & (0 - blockers);
+        const Bitboard run = rays[d] & (first - 1);
+        flips |= run & ClosedMask(first & own);
+    }
+    for (int d = 4; d < 8; ++d) {
+        // With no blocker this picks square 0, which is then off the ray or
+        // the opponent's, so nothing is turned.
+        const Bitboard blockers = rays[d] & ~opp;
+        const Bitboard first = SquareBit(HighestSquare(blockers | 1));
+        const Bitboard run = rays[d] & ~((first << 1) - 1);
+        flips |= run & ClosedMask(first & own & rays[d]);
+    }
+    return flips;
 }
 
 } // namespace engine

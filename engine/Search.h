@@ -51,23 +51,23 @@ private:
     template <bool Material>
     Choice Root(Bitboard own, Bitboard opp, int side, int depth);
     template <bool Material>
-    int Node(Bitboard own, Bitboard opp, int side, int depth, bool passAllowed, int alpha,
-             int beta);
+    int Node(Bitboard own, Bitboard opp, Bitboard moves, int side, int depth, bool passAllowed,
+             int alpha, int beta);
     template <bool Material>
     int Frontier(Bitboard own, Bitboard opp, Bitboard moves, int beta);
+    int BoundedFrontier(Bitboard own, Bitboard opp, Bitboard moves, int alpha, int beta);
     template <bool Material>
     int Interior(Bitboard own, Bitboard opp, Bitboard moves, int side, int depth, bool passAllowed,
                  int alpha, int beta);
     template <bool Material>
-    int Leaf(Bitboard own, Bitboard opp) const;
+    int Leaf(Bitboard own, Bitboard opp, Bitboard moves) const;
     template <bool Material>
-    int StalledLeaf(Bitboard own, Bitboard opp) const;
-    template <bool Material>
-    int ListMoves(Bitboard own, Bitboard opp, Bitboard moves, int preferred, Candidate* list) const;
+    int ListMoves(Bitboard own, Bitboard opp, Bitboard moves, int depth, Candidate* list) const;
 
     TranspositionTable table_;
     int sign_ = 1; // +1 when the scores of the side to move are maximised
     std::uint64_t nodes_ = 0;
+    int frontierKiller_ = -1; // the reply that last cut a frontier node off
 };
 
 } // namespace engine
