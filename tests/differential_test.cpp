@@ -292,15 +292,25 @@ std::vector<std::string> Compare(const Case& c) {
     return faults;
 }
 
-// Checks every case whose index falls in shard `shard` of `shards`, and
-// prints how many positions of each family were compared.
+// The shard a case belongs to: its index scrambled, so that depths that
+// follow the index in a family spread over all shards alike.
+int ShardOf(std::size_t index, int shards) {
+    std::uint64_t x = index + 0x9E3779B97F4A7C15ULL;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    return static_cast<int>((x ^ (x >> 31)) % static_cast<std::uint64_t>(shards));
+}
+
+// Checks every case of shard `shard` of `shards`, and prints how many
+// positions of each family were compared.
 void CheckSet(bool full, int shard, int shards) {
     const std::vector<Case> cases = SetBuilder(full).Build();
     std::map<std::string, int> compared;
     std::vector<std::string> faults;
     int moves = 0;
-    for (std::size_t i = static_cast<std::size_t>(shard); i < cases.size();
-         i += static_cast<std::size_t>(shards)) {
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        if (ShardOf(i, shards) != shard)
+            continue;
         for (std::string& fault : Compare(cases[i]))
             faults.push_back(std::move(fault));
         ++compared[cases[i].family];
