@@ -21,6 +21,11 @@ constexpr int kInfinity = 30000;
 
 constexpr int kTableBits = 17;
 
+// No line is longer: every move fills a square, and two passes in a row end
+// it. Deeper searches are searched this deep, which changes no value and
+// keeps depths within the table's byte.
+constexpr int kLongestLine = 2 * kSquares;
+
 // Marks a candidate whose replies are not listed yet: more than any real set
 // of moves, which never includes an occupied square.
 constexpr Bitboard kUnlisted = ~Bitboard{0};
@@ -83,6 +88,7 @@ Choice Searcher::BestMove(const Position& position, int depth, bool maximising) 
     ++nodes_;
     if (LegalMoves(own, opp) == 0 || depth < 1)
         return Choice{};
+    depth = std::min(depth, kLongestLine);
     Choice choice = position.moveCount > kMaterialAfterMoveCount
                         ? Root<true>(own, opp, position.toMove, depth)
                         : Root<false>(own, opp, position.toMove, depth);
@@ -97,6 +103,7 @@ int Searcher::Value(const Position& position, int depth, bool passAllowed, bool 
     const Bitboard own = blackToMove ? position.black : position.white;
     const Bitboard opp = blackToMove ? position.white : position.black;
     const Bitboard moves = LegalMoves(own, opp);
+    depth = std::clamp(depth, 0, kLongestLine);
     const int value = position.moveCount > kMaterialAfterMoveCount
                           ? Node<true>(own, opp, moves, position.toMove, depth, passAllowed,
                                        -kInfinity, kInfinity)

@@ -36,8 +36,9 @@ public:
     // whatever the depth.
     Choice BestMove(const Position& position, int depth, bool maximising = true);
 
-    // The exact minimax value of a node at `depth` (0 or more) for the
-    // computer; `passAllowed` false means the ply above was a pass.
+    // The exact minimax value of a node at `depth` (0 or more; less counts
+    // as 0) for the computer; `passAllowed` false means the ply above was a
+    // pass.
     int Value(const Position& position, int depth, bool passAllowed, bool maximising);
 
     // Positions visited by the last call: every node searched and every

@@ -172,6 +172,30 @@ TEST(Searcher, AllocatesNothingWhileSearching) {
     static_cast<void>(value);
 }
 
+TEST(Searcher, DepthsBeyondTheLongestLineChangeNothing) {
+    // Near the end every line finishes within twice the empty squares plus
+    // one ply; a far greater depth must give the same answers, and a
+    // negative one counts as 0.
+    std::mt19937 rng(12);
+    engine::Searcher searcher;
+    for (int i = 0; i < 40; ++i) {
+        GameFixture game;
+        PlayRandomly(game.view, rng, 54 + static_cast<int>(rng() % 4));
+        const engine::Position position = engine::PositionFromCells(
+            game.view.m_board, game.view.m_turn, game.view.m_turn, game.view.m_moveCount);
+        const int enough = 2 * game.view.CountStones(EMPTY) + 1;
+        const engine::Choice choice = searcher.BestMove(position, enough);
+        EXPECT_EQ(searcher.BestMove(position, 1000).square, choice.square) << i;
+        EXPECT_EQ(searcher.BestMove(position, 1000).value, choice.value) << i;
+        EXPECT_EQ(searcher.Value(position, 300, true, true),
+                  searcher.Value(position, enough, true, true))
+            << i;
+    }
+    GameFixture game;
+    const engine::Position start = engine::PositionFromCells(game.view.m_board, 0, 0, 0);
+    EXPECT_EQ(searcher.Value(start, -3, true, true), searcher.Value(start, 0, true, true));
+}
+
 TEST(Searcher, NoMoveWithoutLegalMovesOrDepth) {
     engine::Position position;
     position.black = engine::SquareBit(0) | engine::SquareBit(1);

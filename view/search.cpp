@@ -20,13 +20,18 @@ engine::Searcher& ComputerPlayer() {
 // square code of the last move in column-major scan order among those with
 // the best minimax value (the highest when maximising), or NO_MOVE when the
 // side to move has none.
+//
 // Any other call answers the exact minimax value of the node for the
-// computer, whatever the window: a fully searched node's value always lies
-// on the right side of its parent's best, so callers that compare it with
-// their bounds see the same thing as with a pruned answer. alpha and beta are
-// therefore not needed. Depth 0 answers Evaluate, even at the root, and so
-// does a negative depth, which no caller passes. The board and the turn are
-// never touched.
+// computer, whatever the window. The pruned search this replaces answered a
+// bound beyond its parent's best where it cut off, and the exact value lies
+// beyond that best as well, so a caller that compares the answer with its
+// best decides the same; alpha and beta are therefore not needed. (That
+// search also took a node deeper down whose depth equals m_rootDepth for a
+// root and answered a square code as its score; no caller makes such a call,
+// and here it gets the exact value.)
+//
+// Depth 0 answers Evaluate, even at the root, and so does a negative depth,
+// which no caller passes. The board and the turn are never touched.
 int CTavroView::Search(int maximising, int depth, int passAllowed, int alpha, int beta) {
     static_cast<void>(alpha);
     static_cast<void>(beta);
