@@ -2,9 +2,11 @@
 #include "cli/Commands.h"
 
 #include "app/MainFrame.h"
+#include "cli/Bench.h"
 #include "cli/Perft.h"
 #include "cli/Position.h"
 #include "cli/VoiceCommands.h"
+#include "tests/oracle/LiteralSearch.h"
 #include "view/TavroView.h"
 
 #include <algorithm>
@@ -42,10 +44,19 @@ std::optional<int> ParseDepth(std::string_view text, int low, int high) {
     return depth;
 }
 
-// The computer's move for BOARD with SIDE to move as the computer.
-int MoveCommand(const Args& args, Io io) {
+// The computer's move for BOARD with SIDE to move as the computer, found by
+// the game's search or, with --literal, by the literal search it replaced.
+int MoveCommand(const Args& given, Io io) {
+    Args args;
+    bool literal = false;
+    for (const std::string& arg : given) {
+        if (arg == "--literal")
+            literal = true;
+        else
+            args.push_back(arg);
+    }
     if (args.size() != 3)
-        return io.Usage("move takes 3 arguments: BOARD SIDE DEPTH (see --help)");
+        return io.Usage("move takes 3 arguments: BOARD SIDE DEPTH, and --literal (see --help)");
     const ParsedPosition parsed = ParsePosition(args[0]);
     if (!parsed.position)
         return io.Usage("move: " + parsed.error);
@@ -68,7 +79,8 @@ int MoveCommand(const Args& args, Io io) {
     view.m_humanWhite = 1 - *side;
     view.m_moveCount = std::max(0, parsed.position->stones - 4);
     view.m_rootDepth = *depth;
-    const int answer = view.Search(1, *depth, 1, SCORE_MIN, SCORE_MAX);
+    const int answer = literal ? LiteralSearch{view}.Move(*depth)
+                               : view.Search(1, *depth, 1, SCORE_MIN, SCORE_MAX);
     if (static_cast<unsigned>(answer) > 63u)
         io.out << "pass -1\n";
     else
@@ -100,11 +112,12 @@ struct Command {
 
 const Command kCommands[] = {
     {"move",
-     "move BOARD SIDE DEPTH   the square the computer would play, e.g. 'F5 37', or "
-     "'pass -1'\n"
+     "move BOARD SIDE DEPTH [--literal]   the square the computer would play, e.g. 'F5 37', "
+     "or 'pass -1'\n"
      "      BOARD: 64 characters A1 B1 ... H8, row by row; X or * black, O white, - or . "
      "empty\n"
-     "      SIDE: X or O, the side to move, played by the computer; DEPTH: 1 to 12",
+     "      SIDE: X or O, the side to move, played by the computer; DEPTH: 1 to 12\n"
+     "      --literal: ask the slow literal search the engine replaced (same answer)",
      MoveCommand},
     {"perft", "perft DEPTH   leaf counts from the initial position for depths 1..DEPTH",
      PerftCommand},
@@ -117,6 +130,14 @@ const Command kCommands[] = {
      "      announcement of a square (e.g. 'say E4 black') or the error sound on the audio\n"
      "      device, and prints the clips played and the device; status 1 without a device",
      [](const Args& args, Io io) { return SayCommand(args, io.out, io.err); }},
+    {"bench",
+     "bench [--engine-only] [--depth D] [--repeat N]   time the engine and the literal\n"
+     "      search on the bench suite: per depth the positions, the median and longest\n"
+     "      move, nodes per second and the ratio; then the engine's node signature.\n"
+     "      --engine-only skips the literal search (minutes at depth 8); --depth D times\n"
+     "      one depth; --repeat N times each engine move N times (default 5), keeping\n"
+     "      the median",
+     [](const Args& args, Io io) { return BenchCommand(args, io.out, io.err); }},
 };
 
 // "move, perft, ..., --help": what may come first on the command line.

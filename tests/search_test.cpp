@@ -1,61 +1,51 @@
-// The computer's choice of move: the opening, ties, passes, the edges of the
-// search, and agreement with a plain minimax written here from the rules.
+// The computer's choice of move and the scores behind it, for the game's
+// search (answered by the engine) and the literal search it replaced alike:
+// the opening, ties, passes, the edges of the search, and agreement with a
+// plain minimax written here from the rules.
+#include "tests/oracle/LiteralSearch.h"
+#include "tests/support/PlainMinimax.h"
 #include "tests/support/Positions.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
 
 namespace {
 
-// The root call exactly as the computer's turn makes it.
-int RootSearch(CTavroView& view, int depth) {
-    view.m_rootDepth = depth;
-    return view.Search(1, depth, 1, SCORE_MIN, SCORE_MAX);
-}
+// No node of a search started with this root depth is its root.
+constexpr int kNotRoot = 99;
 
-// A score from a search below the root: no node's depth equals m_rootDepth.
-int ScoreSearch(CTavroView& view, int maximising, int depth) {
-    view.m_rootDepth = 99;
-    return view.Search(maximising, depth, 1, SCORE_MIN, SCORE_MAX);
-}
+// One way of searching: the root call as the computer's turn makes it, and a
+// search below the root that answers a score.
+struct Searcher {
+    const char* name;
+    int (*move)(CTavroView& view, int maximising, int depth);
+    int (*score)(CTavroView& view, int maximising, int depth, int passAllowed);
+};
 
-// Plain minimax with no pruning: the last move in column-major scan among
-// the best wins; a pass is a ply; a second pass in a row is evaluated.
-struct Minimax {
-    CTavroView& view;
-    int bestCode = NO_MOVE;
+const Searcher kGame = {
+    "Game",
+    [](CTavroView& view, int maximising, int depth) {
+        view.m_rootDepth = depth;
+        return view.Search(maximising, depth, 1, SCORE_MIN, SCORE_MAX);
+    },
+    [](CTavroView& view, int maximising, int depth, int passAllowed) {
+        view.m_rootDepth = kNotRoot;
+        return view.Search(maximising, depth, passAllowed, SCORE_MIN, SCORE_MAX);
+    },
+};
 
-    int Value(int maximising, int depth, int passAllowed, bool root = false) {
-        if (depth == 0)
-            return view.Evaluate();
-        bool moveFound = false;
-        int best = maximising ? SCORE_MIN : SCORE_MAX;
-        for (int col = 0; col < 8; ++col) {
-            for (int row = 0; row < 8; ++row) {
-                if (!view.CanPlace(col, row))
-                    continue;
-                moveFound = true;
-                FlipRecord record;
-                view.MakeMove(record, col, row);
-                const int score = Value(1 - maximising, depth - 1, 1);
-                view.UndoMove(record);
-                if (maximising ? score >= best : score <= best) {
-                    best = score;
-                    if (root)
-                        bestCode = SquareCode(col, row);
-                }
-            }
-        }
-        if (moveFound)
-            return best;
-        if (!passAllowed)
-            return view.Evaluate();
-        view.ToggleTurn();
-        const int score = Value(1 - maximising, depth - 1, 0);
-        view.ToggleTurn();
-        return score;
-    }
+const Searcher kLiteral = {
+    "Literal",
+    [](CTavroView& view, int maximising, int depth) {
+        view.m_rootDepth = depth;
+        return LiteralSearch{view}.Search(maximising, depth, 1, SCORE_MIN, SCORE_MAX);
+    },
+    [](CTavroView& view, int maximising, int depth, int passAllowed) {
+        view.m_rootDepth = kNotRoot;
+        return LiteralSearch{view}.Search(maximising, depth, passAllowed, SCORE_MIN, SCORE_MAX);
+    },
 };
 
 // The computer to move at the root: the human plays the other colour.
@@ -63,112 +53,208 @@ void ComputerToMove(CTavroView& view) {
     view.m_humanWhite = 1 - view.m_turn;
 }
 
-TEST(Opening, ComputerAsBlackPlaysF5AtEveryDepth) {
-    for (int depth = 1; depth <= 8; ++depth) {
+// Black has A1, B1, A2; white has nothing: neither side can move.
+const char* const kWhiteGone = "XXXXXXXXXXXXXXXX------------------------------------------------";
+
+class Search : public testing::TestWithParam<Searcher> {
+protected:
+    int Move(CTavroView& view, int depth) { return GetParam().move(view, 1, depth); }
+    int Score(CTavroView& view, int maximising, int depth, int passAllowed = 1) {
+        return GetParam().score(view, maximising, depth, passAllowed);
+    }
+};
+
+TEST_P(Search, ComputerAsBlackOpensWithF5AtEveryDepth) {
+    // C4, D3, E6, F5 are images of each other: F5 is the last in column-major scan.
+    for (int depth = 1; depth <= 7; ++depth) {
         GameFixture game;
         game.view.m_humanWhite = 1;
-        EXPECT_EQ(RootSearch(game.view, depth), SquareCode(5, 4)) << "depth " << depth;
+        EXPECT_EQ(Move(game.view, depth), SquareCode(5, 4)) << "depth " << depth;
     }
 }
 
-TEST(Opening, WhiteToMoveTakesTheLastOfFourEqualMoves) {
+TEST_P(Search, WhiteToMoveTakesTheLastOfFourEqualReplies) {
     // White's four replies C5, D6, E3, F4 are images of each other: F4 is last.
     GameFixture game;
     game.view.m_turn = 1;
     ComputerToMove(game.view);
     for (const int depth : {1, 2, 5})
-        EXPECT_EQ(RootSearch(game.view, depth), SquareCode(5, 3)) << "depth " << depth;
+        EXPECT_EQ(Move(game.view, depth), SquareCode(5, 3)) << "depth " << depth;
 }
 
-TEST(Root, SingleMoveIsPlayed) {
+TEST_P(Search, SingleMoveIsPlayed) {
     // Black on A1, white on B1: black's one move is C1.
-    const std::string board = Rows("XO");
     GameFixture game;
-    LoadPosition(game.view, board, 0);
+    LoadPosition(game.view, Rows("XO"), 0);
     ComputerToMove(game.view);
     int codes[64];
     ASSERT_EQ(LegalMoves(game.view, codes), 1);
-    EXPECT_EQ(RootSearch(game.view, 3), SquareCode(2, 0));
+    for (const int depth : {1, 3, 12})
+        EXPECT_EQ(Move(game.view, depth), SquareCode(2, 0)) << "depth " << depth;
 }
 
-TEST(Root, NoMoveAnswersOutsideTheBoardAndChangesNothing) {
-    const char* const board = "XXXXXXXXXXXXXXXX------------------------------------------------";
-    GameFixture game;
-    LoadPosition(game.view, board, 1); // white has no stone, so no move
-    ComputerToMove(game.view);
-    const BoardSnapshot before = Snapshot(game.view);
-    const int answer = RootSearch(game.view, 5);
-    EXPECT_GT(static_cast<unsigned>(answer), 63u);
-    EXPECT_EQ(Snapshot(game.view), before);
+TEST_P(Search, NoMoveAnswersOutsideTheBoardAndChangesNothing) {
+    struct Case {
+        const char* name;
+        std::string board;
+        int turn;
+    };
+    const Case cases[] = {
+        {"white has no stone", kWhiteGone, 1},
+        {"black has stones but no move", kWhiteGone, 0},
+        {"white must pass, black can move", Rows("XO"), 1},
+        {"full board", std::string(32, 'X') + std::string(32, 'O'), 0},
+    };
+    for (const Case& c : cases) {
+        for (const int depth : {1, 5}) {
+            GameFixture game;
+            LoadPosition(game.view, c.board, c.turn);
+            ComputerToMove(game.view);
+            const BoardSnapshot before = Snapshot(game.view);
+            EXPECT_GT(static_cast<unsigned>(Move(game.view, depth)), 63u) << c.name;
+            EXPECT_EQ(Snapshot(game.view), before) << c.name;
+        }
+    }
 }
 
-TEST(Scores, DepthZeroEvaluatesEvenWithoutMoves) {
-    const char* const board = "XXXXXXXXXXXXXXXX------------------------------------------------";
+TEST_P(Search, DepthZeroEvaluatesEvenWithoutMovesAndAtTheRoot) {
     GameFixture game;
-    LoadPosition(game.view, board, 1);
+    LoadPosition(game.view, kWhiteGone, 1);
     game.view.m_humanWhite = 0;
-    EXPECT_EQ(ScoreSearch(game.view, 1, 0), game.view.Evaluate());
+    EXPECT_EQ(Score(game.view, 1, 0), game.view.Evaluate());
+    EXPECT_EQ(Score(game.view, 0, 0, 0), game.view.Evaluate());
+    EXPECT_EQ(GetParam().move(game.view, 1, 0), game.view.Evaluate());
 }
 
-TEST(Scores, PassesCostAPlyAndASecondPassEvaluates) {
+TEST_P(Search, PassesCostAPlyAndASecondPassEvaluates) {
     // White (the human, to move) has no move; black (the computer) has C1.
-    const std::string board = Rows("XO");
     GameFixture game;
-    LoadPosition(game.view, board, 1);
+    LoadPosition(game.view, Rows("XO"), 1);
     game.view.m_humanWhite = 1;
 
     // Depth 1: the human passes, and the position is evaluated with black to move.
     game.view.m_turn = 0;
     const int afterPass = game.view.Evaluate();
     game.view.m_turn = 1;
-    EXPECT_EQ(ScoreSearch(game.view, 0, 1), afterPass);
+    EXPECT_EQ(Score(game.view, 0, 1), afterPass);
     EXPECT_EQ(game.view.m_turn, 1);
+    // Directly below a pass, having no move ends the line where it stands.
+    EXPECT_EQ(Score(game.view, 0, 1, 0), game.view.Evaluate());
 
     // Neither side can move: two passes in a row end the line with Evaluate.
-    const char* const blocked = "XXXXXXXXXXXXXXXX------------------------------------------------";
-    LoadPosition(game.view, blocked, 1);
+    LoadPosition(game.view, kWhiteGone, 1);
     const int stalled = game.view.Evaluate();
     for (const int depth : {1, 2, 3, 6})
-        EXPECT_EQ(ScoreSearch(game.view, 0, depth), stalled) << "depth " << depth;
+        EXPECT_EQ(Score(game.view, 0, depth), stalled) << "depth " << depth;
 }
 
-TEST(Search, LeavesBoardAndTurnAsFound) {
+TEST_P(Search, EachSearchStartsAfresh) {
+    // The same board searched under the other score formula, then for the
+    // other colour, must follow each change: nothing from one search may
+    // decide the next.
+    std::mt19937 rng(404);
+    for (int i = 0; i < 40; ++i) {
+        GameFixture game;
+        PlayRandomly(game.view, rng, 38 + static_cast<int>(rng() % 8));
+        for (const int moveCount : {48, 49}) {
+            for (const int humanWhite : {0, 1}) {
+                game.view.m_moveCount = moveCount;
+                game.view.m_humanWhite = humanWhite;
+                PlainMinimax plain{game.view};
+                plain.Value(1, 3, 1, true);
+                ASSERT_EQ(Move(game.view, 3), plain.bestCode)
+                    << "game " << i << ", count " << moveCount << ", human white " << humanWhite;
+            }
+        }
+    }
+}
+
+TEST_P(Search, LeavesBoardAndTurnAsFound) {
     std::mt19937 rng(11);
-    for (int i = 0; i < 400; ++i) {
+    for (int i = 0; i < 300; ++i) {
         GameFixture game;
         PlayRandomly(game.view, rng, static_cast<int>(rng() % 60));
         ComputerToMove(game.view);
         const int depth = 1 + static_cast<int>(rng() % 4);
         const BoardSnapshot before = Snapshot(game.view);
-        RootSearch(game.view, depth);
+        Move(game.view, depth);
         ASSERT_EQ(Snapshot(game.view), before) << "root search, depth " << depth;
-        ScoreSearch(game.view, static_cast<int>(rng() % 2), depth);
+        Score(game.view, static_cast<int>(rng() % 2), depth);
         ASSERT_EQ(Snapshot(game.view), before) << "inner search, depth " << depth;
     }
 }
 
-// Pruned and plain search agree on the move and on every value, on positions
-// from random play at every stage, for both colours of the computer and on
-// both sides of the 48-stone formula change.
-TEST(Search, AgreesWithPlainMinimax) {
+INSTANTIATE_TEST_SUITE_P(Both, Search, testing::Values(kGame, kLiteral),
+                         [](const testing::TestParamInfo<Searcher>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// Both searches agree with plain minimax on the move and on every value, on
+// positions from random play at every stage, for both colours of the
+// computer, for roots that maximise or minimise, and on both sides of the
+// 48-stone formula change.
+TEST(SearchAgreement, BothMatchPlainMinimax) {
     std::mt19937 rng(2026);
-    for (int i = 0; i < 2500; ++i) {
+    for (int i = 0; i < 1500; ++i) {
         GameFixture game;
         PlayRandomly(game.view, rng, static_cast<int>(rng() % 61));
-        ComputerToMove(game.view);
+        game.view.m_humanWhite = static_cast<int>(rng() % 4 == 0) ^ (1 - game.view.m_turn);
         if (i % 5 == 0)
             game.view.m_moveCount = 47 + static_cast<int>(rng() % 3);
         const int depth = 1 + i % 4;
+        const int rootMaximising = i % 7 == 0 ? 0 : 1;
+        const std::string where =
+            "position " + std::to_string(i) + ", depth " + std::to_string(depth);
 
-        Minimax plain{game.view};
-        plain.Value(1, depth, 1, true);
-        const int answer = RootSearch(game.view, depth);
-        ASSERT_EQ(answer, plain.bestCode) << "position " << i << ", depth " << depth;
+        PlainMinimax plain{game.view};
+        plain.Value(rootMaximising, depth, 1, true);
+        // Only a side without a move can tell whether it may pass.
+        int codes[64];
+        const bool canMove = LegalMoves(game.view, codes) > 0;
+        int expected[2][2];
         for (const int maximising : {0, 1}) {
-            Minimax reference{game.view};
-            ASSERT_EQ(ScoreSearch(game.view, maximising, depth),
-                      reference.Value(maximising, depth, 1))
-                << "position " << i << ", depth " << depth << ", maximising " << maximising;
+            expected[maximising][1] = PlainMinimax{game.view}.Value(maximising, depth, 1);
+            expected[maximising][0] = canMove ? expected[maximising][1]
+                                              : PlainMinimax{game.view}.Value(maximising, depth, 0);
+        }
+        for (const Searcher& searcher : {kGame, kLiteral}) {
+            ASSERT_EQ(searcher.move(game.view, rootMaximising, depth), plain.bestCode)
+                << searcher.name << ", " << where << ", root maximising " << rootMaximising;
+            for (const int maximising : {0, 1}) {
+                for (const int passAllowed : {0, 1}) {
+                    ASSERT_EQ(searcher.score(game.view, maximising, depth, passAllowed),
+                              expected[maximising][passAllowed])
+                        << searcher.name << ", " << where << ", maximising " << maximising
+                        << ", pass allowed " << passAllowed;
+                }
+            }
+        }
+    }
+}
+
+// Below the root the game's search answers the exact value whatever window it
+// is given; the literal search answers a bound beyond a window it leaves.
+TEST(SearchAgreement, GameScoresBelowTheRootIgnoreTheWindow) {
+    std::mt19937 rng(77);
+    for (int i = 0; i < 200; ++i) {
+        GameFixture game;
+        PlayRandomly(game.view, rng, static_cast<int>(rng() % 56));
+        ComputerToMove(game.view);
+        game.view.m_rootDepth = kNotRoot;
+        const int depth = 1 + i % 4;
+        const int maximising = i % 2;
+        const int exact = game.view.Search(maximising, depth, 1, SCORE_MIN, SCORE_MAX);
+        for (const int bound : {exact - 5, exact, exact + 5}) {
+            ASSERT_EQ(game.view.Search(maximising, depth, 1, bound, bound), exact);
+            const int literal = LiteralSearch{game.view}.Search(maximising, depth, 1, bound, bound);
+            // A minimising node keeps the parent's best in alpha: a literal
+            // answer differs from the exact one only on the far side of it.
+            if (literal != exact) {
+                ASSERT_TRUE(maximising ? literal > bound && exact > bound
+                                       : literal < bound && exact < bound)
+                    << "position " << i << ", literal " << literal << ", exact " << exact
+                    << ", bound " << bound;
+            }
         }
     }
 }

@@ -97,8 +97,10 @@ public:
     int MobilityScore() const;
     int Evaluate() const;
 
-    // --- Search (search.cpp). At the root (depth == m_rootDepth) the answer is
-    // the square code of the chosen move, or NO_MOVE; elsewhere a score.
+    // --- Search (search.cpp), answered by the engine. At the root (depth ==
+    // m_rootDepth) the answer is the square code of the chosen move, or
+    // NO_MOVE; elsewhere the node's exact minimax score. Leaves m_board and
+    // m_turn untouched.
     int Search(int maximising, int depth, int passAllowed, int alpha, int beta);
 
     // --- Voice (voice.cpp): the square announcement, the error clip and the
