@@ -68,7 +68,6 @@ square_name() { printf "\\x$(printf '%x' $((65 + $1)))%d" $(($2 + 1)); }
 
 # --- The board, 64 characters A1..H1, A2..H8 as tavro-cli reads them.
 index_of() { echo $(($(col_of "$1") + $(row_of "$1") * 8)); }
-stone_at() { local i; i=$(index_of "$2"); echo "${1:i:1}"; }
 with_stone() { local i; i=$(index_of "$2"); echo "${1:0:i}$3${1:i+1}"; }
 
 empty=$(printf -- '-%.0s' {1..64})
@@ -86,7 +85,7 @@ expected=(
     $(announce D4 O)                                   # Ctrl+B: the cursor starts on D4
     $(announce E4 X) $(announce E5 O) $(announce F5 -) # Right, Down, Right
     $(announce E5 O) $(announce D5 X)                  # Ctrl+Left: the line guide stops at D5
-    $(announce "$reply" O)                             # Enter: the computer's reply, followed
+    $(announce "$reply" O)                             # Enter: the cursor follows the reply
     200                                                # Enter again: the square is taken
     $(announce "$reply" O)                             # Space, after Escape answered No
 )
