@@ -7,6 +7,7 @@
 #include "framework/qt/MainWindow.h"
 #include "framework/qt/QtWindowSystem.h"
 #include "framework/qt/ViewWidget.h"
+#include "res/ResourceIds.h"
 #include "view/TavroView.h"
 
 #include <QApplication>
@@ -64,7 +65,7 @@ struct Window {
         SetWindowSystem(&windows);
         view.AttachDocument(&document);
         frame.SetActiveView(&view);
-        EXPECT_TRUE(frame.Create());
+        EXPECT_TRUE(frame.LoadFrame(IDR_MAINFRAME));
         app.m_pMainWnd = &frame;
         window = windows.FrameWindow(frame);
         viewWidget = windows.ViewWindow(view);
@@ -204,7 +205,7 @@ TEST(MainWindowOnQt, DrawingBeforeTheWindowIsShownGoesNowhere) {
     CTavroView view;
     view.AttachDocument(&document);
     frame.SetActiveView(&view);
-    ASSERT_TRUE(frame.Create());
+    ASSERT_TRUE(frame.LoadFrame(IDR_MAINFRAME));
     g_qtWarnings.clear();
     const QtMessageHandler previous =
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
