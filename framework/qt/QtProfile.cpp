@@ -30,15 +30,10 @@ void QtProfile::Remove(std::string_view section, std::string_view entry) {
 
 bool QtProfile::Flush(std::string& problem) {
     m_settings.sync();
-    switch (m_settings.status()) {
-    case QSettings::NoError:
+    // A format error tells of the damaged file just read again and written
+    // over; only an access error means the settings did not get there.
+    if (m_settings.status() != QSettings::AccessError)
         return true;
-    case QSettings::AccessError:
-        problem = "cannot write " + m_settings.fileName().toStdString();
-        return false;
-    case QSettings::FormatError:
-        problem = m_settings.fileName().toStdString() + " is not a settings file";
-        return false;
-    }
+    problem = "cannot write " + m_settings.fileName().toStdString();
     return false;
 }

@@ -7,8 +7,9 @@
 
 // Profile settings in QSettings under an organisation and an application
 // (on Linux the file ~/.config/ORGANISATION/APPLICATION.conf). A file that
-// cannot be read, or is not a settings file, reads as empty; a file not in
-// the settings format is replaced when the settings are flushed.
+// cannot be read reads as empty; of a damaged file, what can be read is
+// kept and the rest dropped, and it is written afresh when the settings are
+// flushed.
 class QtProfile : public ProfileStore {
 public:
     QtProfile(const QString& organisation, const QString& application);
