@@ -31,7 +31,9 @@ void RecordingHost::DestroyFrame(CFrameWnd&) {
     m_transcript.Add("window destroyed");
 }
 
-void RecordingHost::ShowWindow(CWnd&) {}
+void RecordingHost::ShowWindow(CWnd&) {
+    m_transcript.Add("window shown");
+}
 
 std::unique_ptr<CDC> RecordingHost::GetDC(CWnd&) {
     return std::make_unique<RecordingDC>();

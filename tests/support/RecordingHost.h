@@ -41,6 +41,7 @@ protected:
 //   "close posted"           a close of the main window was asked for
 //   "title <text>"           a window's text changed
 //   "window <x> <y> <cx> <cy>" a frame window was made there, at that size
+//   "window shown" / "window destroyed"
 //   "menu bar drawn"         DrawMenuBar
 //   "dialog <caption>"       a modal dialog was shown (and answered OK)
 //   "url <address>"          the browser was asked to open an address
