@@ -147,17 +147,16 @@ void MenuBarBridge::OnAboutToShow(QMenu* popup) {
 }
 
 void MenuBarBridge::OnHovered(QMenu* popup, QAction* action) {
-    if (!m_inMenuMode || action == nullptr || action->isSeparator())
+    // Qt repeats a highlight to every menu above the one holding the item;
+    // only that one's own counts.
+    const int position = action != nullptr ? PositionOf(popup->actions(), action) : -1;
+    if (!m_inMenuMode || position < 0 || action->isSeparator())
         return;
     const Popup& where = m_popups.at(popup);
     if (action->menu() != nullptr) {
-        Select(static_cast<UINT>(PositionOf(popup->actions(), action)), MF_POPUP | MF_HILITE,
-               where.model);
+        Select(static_cast<UINT>(position), MF_POPUP | MF_HILITE, where.model);
         return;
     }
-    const int position = PositionOf(popup->actions(), action);
-    if (position < 0)
-        return;
     const UINT state = where.model->GetMenuState(static_cast<UINT>(position), MF_BYPOSITION);
     Select(where.model->GetMenuItemID(position), MF_HILITE | (state & (MF_GRAYED | MF_DISABLED)),
            where.model);
@@ -165,11 +164,12 @@ void MenuBarBridge::OnHovered(QMenu* popup, QAction* action) {
 
 void MenuBarBridge::OnBarHovered(QAction* action) {
     // The mouse passing over the bar is no use of the menus; the bar taken
-    // from the keyboard is.
-    if (action == nullptr || !m_bar.hasFocus())
+    // from the keyboard is. Highlights in the pop-ups come here too.
+    const int position = action != nullptr ? PositionOf(m_bar.actions(), action) : -1;
+    if (position < 0 || !m_bar.hasFocus())
         return;
     BeginMenuMode();
-    Select(static_cast<UINT>(PositionOf(m_bar.actions(), action)), MF_POPUP | MF_HILITE, m_model);
+    Select(static_cast<UINT>(position), MF_POPUP | MF_HILITE, m_model);
 }
 
 void MenuBarBridge::OnTriggered(UINT id) {
