@@ -17,7 +17,8 @@ if [[ -z ${TAVRO_INSIDE_XVFB:-} ]]; then
 fi
 
 work=$(mktemp -d)
-export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/audio.raw
+# Its settings stay in the test's folder.
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/audio.raw XDG_CONFIG_HOME=$work/config
 "$tavro" 2>"$work/stderr" &
 pid=$!
 trap 'kill -KILL $pid 2>/dev/null || true; rm -rf "$work"' EXIT
