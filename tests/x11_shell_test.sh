@@ -5,11 +5,14 @@
 # opener (and the message when there is none), the About box, and the
 # settings file: a damaged one does not stop the program and is written
 # afresh with the recent file at the end; a file that cannot be opened ends
-# the start with a message and a non-zero status.
-# Usage: x11_shell_test.sh PATH/TO/tavro
+# the start with a message and a non-zero status. Given the build tree, the
+# program is also installed into a prefix of its own, and that copy opens
+# the page installed beside it.
+# Usage: x11_shell_test.sh PATH/TO/tavro [BUILD-TREE]
 set -euo pipefail
 
 tavro=$1
+build_tree=${2:-}
 for tool in xvfb-run xdotool; do
     if ! command -v "$tool" >/dev/null; then
         echo "skipped: $tool is not installed"
@@ -92,6 +95,24 @@ wait $pid || fail "the program exited with status $?"
 pid=""
 grep -q "^File1=$work/game.tavro\$" "$settings" || fail "the recent file was not saved: $(cat "$settings")"
 if grep -q garbage "$settings"; then fail "the damaged settings were kept"; fi
+
+# Installed elsewhere than it was built for, the program finds its own page.
+if [[ -n $build_tree ]]; then
+    cmake --install "$build_tree" --prefix "$work/prefix" >/dev/null ||
+        fail "the program could not be installed"
+    rm -f "$work/opened"
+    PATH="$work/bin:$PATH" "$work/prefix/bin/tavro" 2>"$work/stderr" &
+    pid=$!
+    within 15 find_window 'タヴロ - レベル：普通' || fail "no window from the installed program"
+    xdotool windowfocus --sync "$window"
+    press F1
+    within 5 test -s "$work/opened" || fail "F1 of the installed program opened nothing"
+    [[ $(cat "$work/opened") == "file://$work/prefix/share/tavro/help/how-to-play.html" ]] ||
+        fail "the installed program opened $(cat "$work/opened")"
+    kill -TERM $pid
+    wait $pid || true
+    pid=""
+fi
 
 # No opener on the PATH: the how-to-play page cannot be shown.
 PATH=/usr/bin:/bin "$tavro" 2>"$work/stderr" &
