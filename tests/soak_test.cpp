@@ -55,9 +55,18 @@ struct HeldKey {
     KeyModifiers held;
 };
 const HeldKey kHeldKeys[] = {
-    {'B', FCONTROL},   {'W', FCONTROL},     {'U', FCONTROL},     {'D', FCONTROL},
-    {'E', FCONTROL},   {VK_UP, FCONTROL},   {VK_F7, FSHIFT},     {VK_LEFT, FSHIFT},
-    {VK_F4, 0},        {VK_F3, 0},          {VK_F1, 0},          {'B', FSHIFT},
+    {'B', FCONTROL},
+    {'W', FCONTROL},
+    {'U', FCONTROL},
+    {'D', FCONTROL},
+    {'E', FCONTROL},
+    {VK_UP, FCONTROL},
+    {VK_F7, FSHIFT},
+    {VK_LEFT, FSHIFT},
+    {VK_F4, 0},
+    {VK_F3, 0},
+    {VK_F1, 0},
+    {'B', FSHIFT},
     {VK_UP, FCONTROL | FSHIFT},
 };
 
