@@ -207,6 +207,21 @@ TEST(MenuBarOnQt, KeyboardUseOfTheMenusGivesTheFramesItemValuesAndShowsTheirStat
     EXPECT_EQ(w.TakeLog(), (Log{"1 in bar", "closed"}));
 }
 
+TEST(MenuBarOnQt, AltAloneTakesTheBarToTheKeyboardAndTheMousePassingOverItDoesNot) {
+    GameWindow w;
+    QTest::mouseMove(w.window->menuBar(), QPoint(60, 5));
+    GameWindow::Settle();
+    EXPECT_EQ(w.TakeLog(), Log{});
+    w.Press(Qt::Key_Alt);
+    ASSERT_TRUE(w.window->menuBar()->hasFocus());
+    w.Press(Qt::Key_Right);
+    w.Press(Qt::Key_Right);
+    EXPECT_EQ(w.TakeLog(), (Log{"init", "0 in bar", "1 in bar", "2 in bar"}));
+    w.Press(Qt::Key_Escape);
+    EXPECT_EQ(w.TakeLog(), Log{"closed"});
+    EXPECT_TRUE(w.viewWidget->hasFocus());
+}
+
 TEST(MenuBarOnQt, AChosenItemRunsAfterTheMenusCloseSoCtrlBWorksUntilTheNextRefresh) {
     GameWindow w;
     w.Press(Qt::Key_G, Qt::AltModifier);

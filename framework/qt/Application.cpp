@@ -3,6 +3,7 @@
 #include "framework/App.h"
 #include "framework/Sound.h"
 #include "framework/qt/Icons.h"
+#include "framework/qt/MenuKeyStyle.h"
 #include "framework/qt/QtWindowSystem.h"
 #include "res/ResourceIds.h"
 
@@ -77,6 +78,7 @@ int RunApplication(int argc, char** argv, CWinApp& app) {
     qInstallMessageHandler(previous);
 
     // The program speaks Japanese; so do the buttons of its message boxes.
+    QApplication::setStyle(new MenuKeyStyle);
     QApplication::setWindowIcon(IconFromResource(IDR_MAINFRAME));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tavro.Tavro"));
 

@@ -106,14 +106,17 @@ void MenuBarBridge::Sync() {
     }
 }
 
-bool MenuBarBridge::MenusInUse() const {
-    if (m_bar.hasFocus())
-        return true; // the bar is being worked from the keyboard
+bool MenuBarBridge::PopupOpen() const {
     for (const auto& [popup, where] : m_popups) {
         if (popup->isVisible())
             return true;
     }
     return false;
+}
+
+bool MenuBarBridge::MenusInUse() const {
+    // The bar with the focus is being worked from the keyboard.
+    return m_bar.hasFocus() || PopupOpen();
 }
 
 void MenuBarBridge::BeginMenuMode() {
@@ -199,7 +202,13 @@ void MenuBarBridge::CheckMenusClosed() {
 }
 
 bool MenuBarBridge::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &m_bar && event->type() == QEvent::FocusOut)
+    if (watched == &m_bar && event->type() == QEvent::FocusIn) {
+        // The bar taken to the keyboard has highlighted its title before it
+        // got the focus; with a pop-up open, the pop-up's highlight counts.
+        if (!PopupOpen())
+            OnBarHovered(m_bar.activeAction());
+    } else if (watched == &m_bar && event->type() == QEvent::FocusOut) {
         QTimer::singleShot(0, this, &MenuBarBridge::CheckMenusClosed);
+    }
     return QObject::eventFilter(watched, event);
 }

@@ -60,6 +60,7 @@ private:
     void BeginMenuMode();
     void Select(UINT item, UINT flags, CMenu* menu);
     void CheckMenusClosed();
+    bool PopupOpen() const;
     bool MenusInUse() const;
 
     CFrameWnd& m_frame;
