@@ -222,6 +222,28 @@ TEST(MenuBarOnQt, AltAloneTakesTheBarToTheKeyboardAndTheMousePassingOverItDoesNo
     EXPECT_TRUE(w.viewWidget->hasFocus());
 }
 
+TEST(MenuBarOnQt, TitlesClickedOpenTheirMenusAndAnItemClickedClosesThem) {
+    GameWindow w;
+    QMenuBar* bar = w.window->menuBar();
+    const auto click = [bar](int title) {
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                          bar->actionGeometry(bar->actions()[title]).center());
+        GameWindow::Settle();
+    };
+    click(2);
+    click(3); // the menus switch: one notification, no closing between
+    EXPECT_EQ(w.TakeLog(), (Log{"init", "2 in bar", "3 in bar"}));
+    ASSERT_NE(GameWindow::OpenPopup(), nullptr);
+    QTest::mouseClick(GameWindow::OpenPopup(), Qt::LeftButton, Qt::NoModifier,
+                      GameWindow::OpenPopup()
+                          ->actionGeometry(GameWindow::OpenPopup()->actions()[0])
+                          .center()); // About...
+    // ... which, with no application to handle it here, does nothing.
+    GameWindow::Settle();
+    EXPECT_EQ(w.TakeLog(), (Log{"57664 in 3", "closed"}));
+    EXPECT_EQ(GameWindow::OpenPopup(), nullptr);
+}
+
 TEST(MenuBarOnQt, AChosenItemRunsAfterTheMenusCloseSoCtrlBWorksUntilTheNextRefresh) {
     GameWindow w;
     w.Press(Qt::Key_G, Qt::AltModifier);

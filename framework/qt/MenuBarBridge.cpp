@@ -156,13 +156,12 @@ void MenuBarBridge::OnHovered(QMenu* popup, QAction* action) {
     if (!m_inMenuMode || position < 0 || action->isSeparator())
         return;
     const Popup& where = m_popups.at(popup);
-    if (action->menu() != nullptr) {
-        Select(static_cast<UINT>(position), MF_POPUP | MF_HILITE, where.model);
-        return;
-    }
     const UINT state = where.model->GetMenuState(static_cast<UINT>(position), MF_BYPOSITION);
-    Select(where.model->GetMenuItemID(position), MF_HILITE | (state & (MF_GRAYED | MF_DISABLED)),
-           where.model);
+    const UINT flags = MF_HILITE | (state & (MF_GRAYED | MF_DISABLED | MF_POPUP));
+    // An entry that opens a pop-up is named by its position, an item by its command.
+    Select(action->menu() != nullptr ? static_cast<UINT>(position)
+                                     : where.model->GetMenuItemID(position),
+           flags, where.model);
 }
 
 void MenuBarBridge::OnBarHovered(QAction* action) {
