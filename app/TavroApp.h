@@ -1,25 +1,24 @@
 #pragma once
 
-#include "app/MainFrame.h"
-#include "app/TavroDoc.h"
 #include "framework/App.h"
 #include "framework/sdl/SdlSound.h"
-#include "view/TavroView.h"
 
 #include <memory>
 
-// The application: opens the sound, makes the document, the main frame and,
-// inside it, the board view, and shows the window. No game runs until the
-// player starts one.
+// The application: opens the sound, reads the profile settings, makes the
+// document, the main frame and, inside it, the board view from the command
+// line, and shows the window under the title of the normal level. No game
+// runs until the player starts one.
 class CTavroApp : public CWinApp {
 public:
     ~CTavroApp() override;
     bool InitInstance() override;
+    int ExitInstance() override;
+
+    bool OnCmdMsg(UINT id) override;
+    bool HasCommandHandler(UINT id) const override;
+    void OnAppAbout();
 
 private:
     std::unique_ptr<SdlSoundOutput> m_sound;
-    // Made in this order: the view's constructor writes the frame's flags.
-    std::unique_ptr<CTavroDoc> m_document;
-    std::unique_ptr<CMainFrame> m_frame;
-    std::unique_ptr<CTavroView> m_view;
 };

@@ -2,5 +2,9 @@
 
 #include "framework/Document.h"
 
-// The document: the game lives in the board view, so it holds nothing.
-class CTavroDoc : public CDocument {};
+// The document: the game lives in the board view, so it holds nothing, reads
+// nothing from a file it is opened from, and is never modified.
+class CTavroDoc : public CDocument {
+public:
+    bool OnNewDocument() override { return CDocument::OnNewDocument(); }
+};

@@ -1,5 +1,8 @@
 #include "framework/Resources.h"
 
+#include "res/ResourceIds.h"
+#include "res/Strings.h"
+
 #include <algorithm>
 
 namespace {
@@ -31,4 +34,32 @@ std::optional<int> WaveResourceId(WaveImage image) {
     if (found == g_resources.end())
         return std::nullopt;
     return found->id;
+}
+
+std::optional<std::span<const MenuTemplateItem>> FindMenuResource(int id) {
+    if (id != IDR_MAINFRAME)
+        return std::nullopt;
+    return std::span<const MenuTemplateItem>(g_mainMenu);
+}
+
+std::optional<std::span<const ACCEL>> FindAcceleratorResource(int id) {
+    if (id != IDR_MAINFRAME)
+        return std::nullopt;
+    return std::span<const ACCEL>(g_mainAccelerators);
+}
+
+const IconResource* FindIconResource(int id) {
+    for (const IconResource& icon : g_iconResources) {
+        if (icon.id == id)
+            return &icon;
+    }
+    return nullptr;
+}
+
+const DialogTemplate* FindDialogResource(int id) {
+    return id == IDD_ABOUTBOX ? &g_aboutBox : nullptr;
+}
+
+std::string_view LoadStringResource(int id) {
+    return id == IDR_MAINFRAME ? std::string_view(g_mainFrameDocStrings) : std::string_view();
 }

@@ -1,13 +1,18 @@
 #pragma once
 
 #include "framework/Sound.h"
+#include "res/Accelerators.h"
+#include "res/Dialogs.h"
+#include "res/IconResources.h"
+#include "res/Menus.h"
 #include "res/WaveResources.h"
 
 #include <optional>
 #include <span>
+#include <string_view>
 
-// Wave resources, found by id like the resources of an executable. The
-// program's own (res/) are in use unless a test switches to other ones.
+// The program's resources, found by id like the resources of an executable:
+// wave clips, menus, accelerator tables, icons, dialogs and strings.
 
 // The image of wave resource `id`, straight from resource memory (nothing is
 // copied), or nothing when there is no such resource.
@@ -21,3 +26,11 @@ std::optional<int> WaveResourceId(WaveImage image);
 // resource module; an empty span restores the program's own.
 std::span<const WaveResource> WaveResources();
 void SetWaveResources(std::span<const WaveResource> resources);
+
+// The other resources by id; nothing when the program has no such resource.
+std::optional<std::span<const MenuTemplateItem>> FindMenuResource(int id);
+std::optional<std::span<const ACCEL>> FindAcceleratorResource(int id);
+const IconResource* FindIconResource(int id);
+const DialogTemplate* FindDialogResource(int id);
+// String resource `id`; empty when there is none.
+std::string_view LoadStringResource(int id);

@@ -13,7 +13,8 @@ protected:
 
 class NoWindowSystem : public WindowSystem {
 public:
-    bool CreateFrame(CFrameWnd&) override { return false; }
+    bool CreateFrame(CFrameWnd&, const CREATESTRUCT&) override { return false; }
+    void DestroyFrame(CFrameWnd&) override {}
     void ShowWindow(CWnd&) override {}
     std::unique_ptr<CDC> GetDC(CWnd&) override { return MakeDiscardingDC(); }
     void ReleaseDC(CWnd&, std::unique_ptr<CDC>) override {}
@@ -25,6 +26,14 @@ public:
     void ShowWaitCursor(bool) override {}
     void PostClose(CWnd&) override {}
     void SetWindowText(CWnd&, std::string_view) override {}
+    bool GetWorkArea(CRect&) override { return false; }
+    void AdjustWindowRectEx(CRect&, DWORD, bool, DWORD) override {}
+    void DrawMenuBar(CWnd&) override {}
+    int RunModalDialog(const DialogTemplate&, CWnd*) override { return -1; }
+    bool OpenUrl(std::string_view) override { return false; }
+    std::unique_ptr<ProfileStore> OpenProfile(std::string_view, std::string_view) override {
+        return nullptr;
+    }
 };
 
 NoWindowSystem g_noWindowSystem;

@@ -13,6 +13,10 @@ bool CCmdTarget::OnCmdMsg(UINT) {
     return false;
 }
 
+bool CCmdTarget::HasCommandHandler(UINT) const {
+    return false;
+}
+
 void CCmdTarget::BeginWaitCursor() {
     if (g_waitCursorCount++ == 0)
         CurrentWindowSystem().ShowWaitCursor(true);
@@ -61,4 +65,8 @@ void CWnd::ShowWindow() {
 void CWnd::SetWindowText(std::string_view text) {
     m_text = text;
     CurrentWindowSystem().SetWindowText(*this, text);
+}
+
+void CWnd::DrawMenuBar() {
+    CurrentWindowSystem().DrawMenuBar(*this);
 }

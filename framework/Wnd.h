@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+class CMenu;
+
 // The close request that PostMessage carries; the only message posted.
 inline constexpr UINT WM_CLOSE = 0x0010;
 
@@ -24,6 +26,8 @@ public:
     // Runs the handler of command `id` if this target has one; returns true
     // when it did.
     virtual bool OnCmdMsg(UINT id);
+    // True when OnCmdMsg would find a handler for `id`; nothing runs.
+    virtual bool HasCommandHandler(UINT id) const;
 
     // Show the wait cursor from Begin to the matching End. Calls nest: the
     // cursor goes back when every Begin has had its End.
@@ -52,6 +56,11 @@ public:
 
     void SetWindowText(std::string_view text);
     const std::string& GetWindowText() const { return m_text; }
+
+    // The window's menu bar, or nullptr when it has none.
+    virtual CMenu* GetMenu() const { return nullptr; }
+    // Shows the menu bar as the menu now holds it.
+    void DrawMenuBar();
 
     // Passes the message being handled on to the default handling, which for
     // keys and clicks on a view is to do nothing more.

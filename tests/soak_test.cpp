@@ -1,6 +1,6 @@
 // A long run of random input into the board view: keys, clicks inside and
-// outside the board, commands and new games, with the game's invariants
-// checked after every event. Built and run under AddressSanitizer and
+// outside the board, commands, accelerators, menu selections and new games,
+// with the game's invariants checked after every event. Built and run under AddressSanitizer and
 // UndefinedBehaviorSanitizer as well (the sanitize preset).
 #include "framework/VirtualKeys.h"
 #include "res/CommandIds.h"
@@ -45,8 +45,33 @@ const UINT kCommands[] = {
     ID_SETTINGS_CURSOR_FOLLOW,
     ID_HELP_HOW_TO_PLAY,
     ID_APP_ABOUT,
+    ID_LEVEL_WEAK, // the other levels would make the run too slow
     12345,
 };
+
+// Keys with modifiers, as the accelerator table sees them first.
+struct HeldKey {
+    UINT key;
+    KeyModifiers held;
+};
+const HeldKey kHeldKeys[] = {
+    {'B', FCONTROL},
+    {'W', FCONTROL},
+    {'U', FCONTROL},
+    {'D', FCONTROL},
+    {'E', FCONTROL},
+    {VK_UP, FCONTROL},
+    {VK_F7, FSHIFT},
+    {VK_LEFT, FSHIFT},
+    {VK_F4, 0},
+    {VK_F3, 0},
+    {VK_F1, 0},
+    {'B', FSHIFT},
+    {VK_UP, FCONTROL | FSHIFT},
+};
+
+// What the menus report: titles, nested entries, command items, closing.
+const UINT kMenuItems[] = {0, 1, 2, 3, 4, 500, 501, 503, 521, 529, 32771, 57665};
 
 // What the player could do next, drawn at random.
 class RandomPlayer {
@@ -79,6 +104,16 @@ public:
             const UINT key = kKeys[Uniform(0, std::size(kKeys) - 1)];
             game.Key(key);
             return "key " + std::to_string(key);
+        }
+        if (roll < 60000) {
+            const HeldKey& held = kHeldKeys[Uniform(0, std::size(kHeldKeys) - 1)];
+            game.WindowKey(held.key, held.held);
+            return "key " + std::to_string(held.key) + " held " + std::to_string(held.held);
+        }
+        if (roll < 65000) {
+            const UINT item = kMenuItems[Uniform(0, std::size(kMenuItems) - 1)];
+            game.MenuSelect(item);
+            return "menu " + std::to_string(item);
         }
         if (roll < 75000) {
             const int x = Uniform(-60, 460);

@@ -4,14 +4,18 @@
 #include "app/MainFrame.h"
 #include "app/TavroDoc.h"
 #include "framework/App.h"
+#include "framework/WindowPlacement.h"
 #include "framework/qt/MainWindow.h"
 #include "framework/qt/QtWindowSystem.h"
 #include "framework/qt/ViewWidget.h"
+#include "res/ResourceIds.h"
 #include "view/TavroView.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -64,7 +68,7 @@ struct Window {
         SetWindowSystem(&windows);
         view.AttachDocument(&document);
         frame.SetActiveView(&view);
-        EXPECT_TRUE(frame.Create());
+        EXPECT_TRUE(frame.LoadFrame(IDR_MAINFRAME));
         app.m_pMainWnd = &frame;
         window = windows.FrameWindow(frame);
         viewWidget = windows.ViewWindow(view);
@@ -76,14 +80,40 @@ struct Window {
     ~Window() { SetWindowSystem(nullptr); }
 };
 
-TEST(MainWindowOnQt, ClientAreaIs400By400AndTheViewSitsInsideASunkenEdge) {
+TEST(MainWindowOnQt, ClientAreaIs400By400BelowTheMenuBarAndTheViewSitsInsideASunkenEdge) {
     Window<ProbeView> w;
-    EXPECT_EQ(w.window->centralWidget()->size(), QSize(400, 400));
+    const QWidget* client = w.window->centralWidget();
+    const QMenuBar* bar = w.window->menuBar();
+    EXPECT_EQ(client->size(), QSize(400, 400));
     EXPECT_EQ(w.viewWidget->size(), QSize(396, 396));
-    EXPECT_EQ(w.viewWidget->mapTo(w.window, QPoint(0, 0)) - w.window->centralWidget()->pos(),
-              QPoint(2, 2));
+    EXPECT_EQ(w.viewWidget->mapTo(w.window, QPoint(0, 0)) - client->pos(), QPoint(2, 2));
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->geometry().bottom() + 1, client->geometry().top());
+    EXPECT_EQ(w.window->size(), QSize(400, 400 + bar->height()));
+}
+
+TEST(MainWindowOnQt, HasACaptionAndAMinimiseBoxButCannotBeMaximisedOrResized) {
+    Window<ProbeView> w;
+    const Qt::WindowFlags flags = w.window->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowTitleHint);
+    EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(w.window->minimumSize(), w.window->maximumSize());
-    EXPECT_FALSE(w.window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    w.window->resize(600, 600);
+    EXPECT_EQ(w.window->centralWidget()->size(), QSize(400, 400));
+    EXPECT_FALSE(w.window->windowIcon().isNull());
+}
+
+TEST(MainWindowOnQt, OpensCentredInTheWorkArea) {
+    Window<ProbeView> w;
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect outer = w.window->frameGeometry();
+    const CPoint origin = CenterInWorkArea(
+        CRect{free.left(), free.top(), free.left() + free.width(), free.top() + free.height()},
+        outer.width(), outer.height());
+    EXPECT_EQ(outer.topLeft(), QPoint(origin.x, origin.y));
 }
 
 struct KeyCase {
@@ -204,7 +234,7 @@ TEST(MainWindowOnQt, DrawingBeforeTheWindowIsShownGoesNowhere) {
     CTavroView view;
     view.AttachDocument(&document);
     frame.SetActiveView(&view);
-    ASSERT_TRUE(frame.Create());
+    ASSERT_TRUE(frame.LoadFrame(IDR_MAINFRAME));
     g_qtWarnings.clear();
     const QtMessageHandler previous =
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {

@@ -17,7 +17,8 @@ if [[ -z ${TAVRO_INSIDE_XVFB:-} ]]; then
 fi
 
 work=$(mktemp -d)
-export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/audio.raw
+# Its settings stay in the test's folder.
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/audio.raw XDG_CONFIG_HOME=$work/config
 "$tavro" 2>"$work/stderr" &
 pid=$!
 trap 'kill -KILL $pid 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -44,9 +45,12 @@ find_window() { window=$(xdotool search --name 'タヴロ' 2>/dev/null | head -1
 within 15 find_window || fail "no window appeared"
 xdotool windowfocus --sync "$window"
 
-# The colour of a pixel of the window: the view sits inside a 2-pixel edge.
+# The colour of a pixel of the window: the view sits inside a 2-pixel edge,
+# below the menu bar, which takes what the window has above 400 pixels.
+height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
+menu_bar=$((height - 400))
 pixel() { import -window "$window" png:- | convert - -format "%[pixel:p{$1,$2}]" info:; }
-green_at() { [[ $(pixel $(($1 * 50 + 4)) $(($2 * 50 + 4))) == *"0,128,0"* ]]; }
+green_at() { [[ $(pixel $(($1 * 50 + 4)) $((menu_bar + $2 * 50 + 4))) == *"0,128,0"* ]]; }
 
 xdotool key ctrl+b
 within 10 green_at 3 3 || fail "no game started on Ctrl+B"

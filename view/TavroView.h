@@ -149,8 +149,24 @@ public:
     // --- Commands (commands.cpp): the view handles every command of the
     // program but About and Exit.
     bool OnCmdMsg(UINT id) override;
+    bool HasCommandHandler(UINT id) const override;
 
     // --- End of drawing, turns, input, line guide and commands.
+
+    // --- Levels and help (menus.cpp): the Settings menu's levels with the
+    // window title that names the level, and the how-to-play page.
+    // Each level command sets m_level and the title; it speaks nothing and
+    // looks at nothing else, in or out of a game.
+    void OnLevelWeak();   // ID_LEVEL_WEAK: depth 2
+    void OnLevelNormal(); // ID_LEVEL_NORMAL: depth 5
+    void OnLevelStrong(); // ID_LEVEL_STRONG: depth 8
+    // Sets the main window's title to "タヴロ - レベル：" and the name of the
+    // level of `depth` (2 弱い, 5 普通, 8 強い); any other depth leaves it.
+    static void SetLevelTitle(int depth);
+    // ID_HELP_HOW_TO_PLAY: opens the installed how-to-play page in the
+    // browser, or says that the browser could not be started.
+    void OnHelpHowToPlay();
+    // --- End of levels and help.
 
 private:
     // --- Turn sequence and input helpers (turns.cpp, input.cpp).

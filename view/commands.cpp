@@ -15,6 +15,10 @@ const CommandEntry<CTavroView> kCommands[] = {
     {ID_VOICE_VOLUME_UP, &CTavroView::OnVoiceVolumeUp},
     {ID_VOICE_VOLUME_DOWN, &CTavroView::OnVoiceVolumeDown},
     {ID_VOICE_STONE_ONLY, &CTavroView::OnVoiceStoneOnly},
+    {ID_LEVEL_WEAK, &CTavroView::OnLevelWeak},
+    {ID_LEVEL_NORMAL, &CTavroView::OnLevelNormal},
+    {ID_LEVEL_STRONG, &CTavroView::OnLevelStrong},
+    {ID_HELP_HOW_TO_PLAY, &CTavroView::OnHelpHowToPlay},
 };
 
 // The eight line-guide commands and the step each one speaks along.
@@ -29,14 +33,24 @@ constexpr GuideCommand kGuideCommands[] = {
     {ID_GUIDE_LEFT, -1, 0},      {ID_GUIDE_UP_LEFT, -1, -1},
 };
 
+const GuideCommand* FindGuideCommand(UINT id) {
+    for (const GuideCommand& guide : kGuideCommands) {
+        if (guide.id == id)
+            return &guide;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 bool CTavroView::OnCmdMsg(UINT id) {
-    for (const GuideCommand& guide : kGuideCommands) {
-        if (guide.id == id) {
-            SpeakLine(guide.dcol, guide.drow);
-            return true;
-        }
+    if (const GuideCommand* guide = FindGuideCommand(id)) {
+        SpeakLine(guide->dcol, guide->drow);
+        return true;
     }
     return DispatchCommand<CTavroView>(*this, kCommands, id);
+}
+
+bool CTavroView::HasCommandHandler(UINT id) const {
+    return FindGuideCommand(id) != nullptr || FindCommand<CTavroView>(kCommands, id) != nullptr;
 }

@@ -2,7 +2,10 @@
 
 #include "framework/App.h"
 #include "framework/Sound.h"
+#include "framework/qt/Icons.h"
+#include "framework/qt/MenuKeyStyle.h"
 #include "framework/qt/QtWindowSystem.h"
+#include "res/ResourceIds.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -15,6 +18,21 @@
 #include <string>
 
 namespace {
+
+// QGuiApplication's and QApplication's own options.
+constexpr ToolkitOption kQtOptions[] = {
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true},
+    {"qwindowtitle", true},    {"reverse", false},
+    {"session", true},         {"display", true},
+    {"geometry", true},        {"name", true},
+    {"title", true},           {"visual", true},
+    {"nograb", false},         {"dograb", false},
+    {"sync", false},           {"style", true},
+    {"stylesheet", true},      {"widgetcount", false},
+    {"qmljsdebugger", true},
+};
 
 // Qt reports a display it cannot open over several lines and then aborts;
 // while the application object is being made, this handler keeps the
@@ -44,6 +62,10 @@ bool NoDisplayAtAll() {
 
 } // namespace
 
+std::span<const ToolkitOption> QtToolkitOptions() {
+    return kQtOptions;
+}
+
 int RunApplication(int argc, char** argv, CWinApp& app) {
     if (NoDisplayAtAll()) {
         std::fprintf(stderr, "tavro: no display to show the board on (neither DISPLAY nor "
@@ -56,6 +78,10 @@ int RunApplication(int argc, char** argv, CWinApp& app) {
     qInstallMessageHandler(previous);
 
     // The program speaks Japanese; so do the buttons of its message boxes.
+    QApplication::setStyle(new MenuKeyStyle);
+    QApplication::setWindowIcon(IconFromResource(IDR_MAINFRAME));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tavro.Tavro"));
+
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -68,8 +94,12 @@ int RunApplication(int argc, char** argv, CWinApp& app) {
     SetPlaybackWaitHook([] { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
 
     int status = 1;
-    if (app.InitInstance())
+    if (app.InitInstance()) {
         status = QApplication::exec();
+        const int lastWords = app.ExitInstance();
+        if (status == 0)
+            status = lastWords;
+    }
 
     SetPlaybackWaitHook(nullptr);
     SetWindowSystem(nullptr);

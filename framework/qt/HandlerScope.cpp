@@ -5,12 +5,19 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <utility>
 #include <vector>
 
 namespace {
 
 int g_depth = 0;
 std::vector<QPointer<QWidget>> g_closeRequests;
+
+struct IdleWork {
+    QPointer<QObject> context;
+    std::function<void()> work;
+};
+std::vector<IdleWork> g_idleWork;
 
 // Queued, so the close happens from the event loop rather than from inside
 // the Qt event handler that ran the program's handler.
@@ -31,6 +38,17 @@ HandlerScope::~HandlerScope() {
     // event loop must look at them again even if nothing new arrives.
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
         dispatcher->wakeUp();
+    std::vector<IdleWork> work;
+    work.swap(g_idleWork);
+    for (IdleWork& item : work) {
+        if (!item.context)
+            continue;
+        // From the event loop; a handler running by then makes it wait again.
+        QObject* context = item.context;
+        QMetaObject::invokeMethod(
+            context, [context, run = std::move(item.work)] { RunWhenIdle(context, run); },
+            Qt::QueuedConnection);
+    }
     std::vector<QPointer<QWidget>> requests;
     requests.swap(g_closeRequests);
     for (const QPointer<QWidget>& window : requests) {
@@ -48,4 +66,11 @@ void HandlerScope::CloseWhenIdle(QWidget* window) {
         g_closeRequests.emplace_back(window);
     else
         QueueClose(window);
+}
+
+void HandlerScope::RunWhenIdle(QObject* context, std::function<void()> work) {
+    if (g_depth > 0)
+        g_idleWork.push_back({context, std::move(work)});
+    else
+        work();
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+class QObject;
 class QWidget;
 
 // Marks the time one of the program's handlers runs (a key, a click, a
@@ -16,4 +19,7 @@ public:
     static bool Running();
     // Closes `window` now when no handler runs, else once the last returns.
     static void CloseWhenIdle(QWidget* window);
+    // Runs `work` now when no handler runs, else from the event loop once
+    // the last has returned; not at all if `context` is gone by then.
+    static void RunWhenIdle(QObject* context, std::function<void()> work);
 };

@@ -2,20 +2,31 @@
 
 #include "framework/FrameWnd.h"
 #include "framework/MessageBox.h"
+#include "framework/qt/DialogWindow.h"
 #include "framework/qt/HandlerScope.h"
 #include "framework/qt/MainWindow.h"
+#include "framework/qt/MenuBarBridge.h"
+#include "framework/qt/QtProfile.h"
 #include "framework/qt/ViewWidget.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QDesktopServices>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QString>
+#include <QUrl>
 
 #include <array>
 #include <utility>
 
 namespace {
+
+QMargins g_frameMargins; // as the desktop last framed a window
+
+// The client area of a window whose size is left to the window system.
+constexpr int kDefaultClientSize = 400;
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -74,22 +85,29 @@ private:
 QtWindowSystem::QtWindowSystem() = default;
 QtWindowSystem::~QtWindowSystem() = default;
 
-bool QtWindowSystem::CreateFrame(CFrameWnd& frame) {
-    m_frames.push_back(std::make_unique<MainWindow>(frame));
+bool QtWindowSystem::CreateFrame(CFrameWnd& frame, const CREATESTRUCT& cs) {
+    QSize client(kDefaultClientSize, kDefaultClientSize);
+    if (cs.cx != CW_USEDEFAULT && cs.cy != CW_USEDEFAULT) {
+        // The same amounts that AdjustWindowRectEx added come off again.
+        const QMargins outside = NonClientMargins(cs.style, frame.GetMenu() != nullptr);
+        client = QSize(cs.cx - outside.left() - outside.right(),
+                       cs.cy - outside.top() - outside.bottom());
+        if (client.isEmpty())
+            return false;
+    }
+    m_frames.push_back(std::make_unique<MainWindow>(frame, cs, client));
     return true;
 }
 
+void QtWindowSystem::DestroyFrame(CFrameWnd& frame) {
+    std::erase_if(m_frames, [&frame](const std::unique_ptr<MainWindow>& window) {
+        return &window->Frame() == &frame;
+    });
+}
+
 void QtWindowSystem::ShowWindow(CWnd& window) {
-    QWidget* widget = WidgetOf(window);
-    if (widget == nullptr)
-        return;
-    // A main window opens in the middle of the screen's free area.
-    if (widget->isWindow() && !widget->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
-        widget->adjustSize();
-        const QRect free = widget->screen()->availableGeometry();
-        widget->move(free.center() - widget->rect().center());
-    }
-    widget->show();
+    if (QWidget* widget = WidgetOf(window))
+        widget->show();
 }
 
 MainWindow* QtWindowSystem::FrameWindow(const CWnd& frame) const {
@@ -169,4 +187,61 @@ void QtWindowSystem::PostClose(CWnd& window) {
 void QtWindowSystem::SetWindowText(CWnd& window, std::string_view text) {
     if (QWidget* widget = WidgetOf(window))
         widget->setWindowTitle(FromUtf8(text));
+}
+
+void QtWindowSystem::NoteFrameMargins(QMargins margins) {
+    g_frameMargins = margins;
+}
+
+QMargins QtWindowSystem::NonClientMargins(DWORD style, bool menu) const {
+    QMargins margins = (style & WS_CAPTION) != 0 ? g_frameMargins : QMargins();
+    if (menu) {
+        // A bar with one title in the program's own script is as high as
+        // the frame's will be: the titles share one line.
+        QMenuBar probe;
+        probe.setNativeMenuBar(false);
+        probe.addMenu(QStringLiteral("ゲーム(&G)"));
+        margins.setTop(margins.top() + probe.sizeHint().height());
+    }
+    return margins;
+}
+
+bool QtWindowSystem::GetWorkArea(CRect& work) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return false;
+    const QRect free = screen->availableGeometry();
+    work = CRect{free.left(), free.top(), free.left() + free.width(), free.top() + free.height()};
+    return true;
+}
+
+void QtWindowSystem::AdjustWindowRectEx(CRect& rect, DWORD style, bool menu, DWORD) {
+    const QMargins outside = NonClientMargins(style, menu);
+    rect.left -= outside.left();
+    rect.top -= outside.top();
+    rect.right += outside.right();
+    rect.bottom += outside.bottom();
+}
+
+void QtWindowSystem::DrawMenuBar(CWnd& window) {
+    MainWindow* frame = FrameWindow(window);
+    if (frame == nullptr || frame->MenuBar() == nullptr)
+        return;
+    frame->MenuBar()->Sync();
+    frame->menuBar()->update();
+}
+
+int QtWindowSystem::RunModalDialog(const DialogTemplate& dialog, CWnd* owner) {
+    QWidget* parent = owner != nullptr ? WidgetOf(*owner) : nullptr;
+    const WaitCursorLifted normalCursor;
+    return RunDialog(dialog, parent != nullptr ? parent->window() : nullptr);
+}
+
+bool QtWindowSystem::OpenUrl(std::string_view url) {
+    return QDesktopServices::openUrl(QUrl(FromUtf8(url)));
+}
+
+std::unique_ptr<ProfileStore> QtWindowSystem::OpenProfile(std::string_view organisation,
+                                                          std::string_view application) {
+    return std::make_unique<QtProfile>(FromUtf8(organisation), FromUtf8(application));
 }

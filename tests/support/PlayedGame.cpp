@@ -1,5 +1,6 @@
 #include "tests/support/PlayedGame.h"
 
+#include "res/ResourceIds.h"
 #include "tests/support/Positions.h"
 
 #include <sstream>
@@ -7,8 +8,10 @@
 PlayedGame::PlayedGame() {
     view.AttachDocument(&document);
     frame.SetActiveView(&view);
+    frame.LoadFrame(IDR_MAINFRAME);
     app.m_pMainWnd = &frame;
     view.m_level = 2;
+    transcript.Clear(); // the window's making is no part of the game
 }
 
 void PlayedGame::ContinueFrom(std::string_view board, bool humanWhite) {

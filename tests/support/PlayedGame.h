@@ -13,10 +13,10 @@
 #include <string_view>
 #include <vector>
 
-// The board view as the program runs it (application, main frame, document,
-// view), with everything the player would hear and see recorded in one
-// transcript. The computer plays at the weak level unless a test says
-// otherwise, so that games stay quick.
+// The board view as the program runs it (application, main frame with its
+// menu bar and accelerators, document, view), with everything the player
+// would hear and see recorded in one transcript, which starts empty. The computer plays at the weak
+// level unless a test says otherwise, so that games stay quick.
 struct PlayedGame {
     Transcript transcript;
     RecordingHost host{transcript};
@@ -32,6 +32,15 @@ struct PlayedGame {
     void Click(int x, int y) { view.OnLButtonDown(0, CPoint{x, y}); }
     // A command as a menu item or an accelerator sends it, through the frame.
     void Command(UINT id) { frame.OnCmdMsg(id); }
+    // A key pressed on the window: the accelerators first, then the view.
+    void WindowKey(UINT virtualKey, KeyModifiers held = 0) {
+        if (!frame.TranslateAccelerator(virtualKey, held))
+            Key(virtualKey);
+    }
+    // The menus highlighted or closed, as the window reports it.
+    void MenuSelect(UINT item) { frame.OnMenuSelect(item, 0, frame.GetMenu()); }
+    // The states of the menu bar's items that differ from the start.
+    std::vector<std::string> MenuMarks() const { return ::MenuMarks(*frame.GetMenu()); }
 
     // A game in progress from `board` (as LoadPosition reads it), the human
     // to move and ready for input, the cursor on D4.
