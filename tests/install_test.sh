@@ -30,7 +30,8 @@ fi
 desktop=$usr/share/applications/$app_id.desktop
 metainfo=$usr/share/metainfo/$app_id.metainfo.xml
 for file in "$desktop" "$metainfo" "$usr/share/man/man6/tavro.6.gz" \
-    "$usr/share/man/man6/tavro-cli.6.gz" "$usr/share/doc/tavro/copyright"; do
+    "$usr/share/man/man6/tavro-cli.6.gz" "$usr/share/doc/tavro/copyright" \
+    "$usr/share/tavro/help/how-to-play.html"; do
     [[ -f $file ]] || problem "${file#"$root"} is not installed"
 done
 for program in tavro tavro-cli; do

@@ -49,6 +49,7 @@ for file in ./usr/games/tavro ./usr/games/tavro-cli \
     ./usr/share/metainfo/io.github.tavro.Tavro.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/io.github.tavro.Tavro.svg \
     ./usr/share/man/man6/tavro.6.gz ./usr/share/man/man6/tavro-cli.6.gz \
+    ./usr/share/tavro/help/how-to-play.html \
     ./usr/share/doc/tavro/copyright ./usr/share/doc/tavro/changelog.gz; do
     grep -qx -- "$file" <<<"$files" || problem "the package lacks ${file#.}"
 done
