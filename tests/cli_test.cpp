@@ -2,6 +2,7 @@
 // line on stderr and status 2 for bad input.
 #include "bench/Suite.h"
 #include "cli/Commands.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/Positions.h"
 
 #include <gtest/gtest.h>
@@ -14,18 +15,6 @@
 namespace {
 
 const char* const kStart = "---------------------------OX------XO---------------------------";
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunWith(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 TEST(CliMove, AnswersSquareAndCode) {
     struct Case {

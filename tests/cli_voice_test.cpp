@@ -2,6 +2,7 @@
 // sound check, on SDL's dummy driver (no sound card needed).
 #include "cli/Commands.h"
 #include "framework/Resources.h"
+#include "tests/support/CliRun.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +16,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunWith(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // A fresh, empty directory for one test, removed afterwards.
 class ScratchDir {

@@ -12,15 +12,9 @@
 set -euo pipefail
 
 tavro=$1 tavro_cli=$2 clip_match=$3 keep=${4:-}
-for tool in xvfb-run xdotool convert import; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "skipped: $tool is not installed (scripts/setup installs xvfb, xdotool and imagemagick)"
-        exit 77
-    fi
-done
-if [[ -z ${TAVRO_INSIDE_XVFB:-} ]]; then
-    TAVRO_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
-fi
+source "$(dirname "$0")/x11_session_lib.sh"
+require_tools xvfb-run xdotool convert import
+inside_xvfb "$0" "$@"
 
 work=$(mktemp -d)
 pid=""
@@ -34,23 +28,7 @@ finish() {
 }
 trap finish EXIT
 
-fail() {
-    echo "FAILED: $*"
-    echo "--- the program's error output:"
-    cat "$work/stderr" 2>/dev/null || true
-    exit 1
-}
 
-# Waits up to $1 seconds for the command after it to succeed.
-within() {
-    local seconds=$1
-    shift
-    for ((tenth = 0; tenth < seconds * 10; ++tenth)); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
 
 # --- What the player should hear. At volume level 2 (the level a game
 # starts at) black is clip 237, white 238, rows 1..8 are 239..246, columns

@@ -6,15 +6,9 @@
 set -euo pipefail
 
 tavro=$1
-for tool in xvfb-run xdotool import convert; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "skipped: $tool is not installed"
-        exit 77
-    fi
-done
-if [[ -z ${TAVRO_INSIDE_XVFB:-} ]]; then
-    TAVRO_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
-fi
+source "$(dirname "$0")/x11_session_lib.sh"
+require_tools xvfb-run xdotool import convert
+inside_xvfb "$0" "$@"
 
 work=$(mktemp -d)
 # Its settings stay in the test's folder.
@@ -23,22 +17,7 @@ export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/audio.raw XDG_CONFIG_HOME=$w
 pid=$!
 trap 'kill -KILL $pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
-fail() {
-    echo "FAILED: $*"
-    cat "$work/stderr"
-    exit 1
-}
 
-# Waits up to $1 seconds for the command after it to succeed.
-within() {
-    local seconds=$1
-    shift
-    for ((tenth = 0; tenth < seconds * 10; ++tenth)); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
 
 window=""
 find_window() { window=$(xdotool search --name 'タヴロ' 2>/dev/null | head -1) && [[ -n $window ]]; }

@@ -13,15 +13,9 @@ set -euo pipefail
 
 tavro=$1
 build_tree=${2:-}
-for tool in xvfb-run xdotool; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "skipped: $tool is not installed"
-        exit 77
-    fi
-done
-if [[ -z ${TAVRO_INSIDE_XVFB:-} ]]; then
-    TAVRO_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
-fi
+source "$(dirname "$0")/x11_session_lib.sh"
+require_tools xvfb-run xdotool
+inside_xvfb "$0" "$@"
 
 work=$(mktemp -d)
 pid=""
@@ -29,22 +23,7 @@ trap '[[ -n $pid ]] && kill -KILL $pid 2>/dev/null; rm -rf "$work"' EXIT
 export SDL_AUDIODRIVER=dummy XDG_CONFIG_HOME=$work/config
 settings="$XDG_CONFIG_HOME/アプリケーション ウィザードで生成されたローカル アプリケーション/Tavro.conf"
 
-fail() {
-    echo "FAILED: $*"
-    cat "$work/stderr" 2>/dev/null
-    exit 1
-}
 
-# Waits up to $1 seconds for the command after it to succeed.
-within() {
-    local seconds=$1
-    shift
-    for ((tenth = 0; tenth < seconds * 10; ++tenth)); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
 
 window=""
 find_window() { window=$(xdotool search --name "^$1\$" 2>/dev/null | head -1) && [[ -n $window ]]; }
@@ -101,7 +80,10 @@ if [[ -n $build_tree ]]; then
     cmake --install "$build_tree" --prefix "$work/prefix" >/dev/null ||
         fail "the program could not be installed"
     rm -f "$work/opened"
-    PATH="$work/bin:$PATH" "$work/prefix/games/tavro" 2>"$work/stderr" &
+    # games/ by default; a build tree configured with another bindir keeps it.
+    installed=$(find "$work/prefix" -type f -name tavro | head -1)
+    [[ -x $installed ]] || fail "no tavro program in the install"
+    PATH="$work/bin:$PATH" "$installed" 2>"$work/stderr" &
     pid=$!
     within 15 find_window 'タヴロ - レベル：普通' || fail "no window from the installed program"
     xdotool windowfocus --sync "$window"
