@@ -56,22 +56,21 @@ const CMenu::Item* CMenu::Find(UINT item, UINT flags) const {
     return const_cast<CMenu*>(this)->Find(item, flags);
 }
 
-UINT CMenu::EnableMenuItem(UINT item, UINT flags) {
+UINT CMenu::SetStateBits(UINT item, UINT flags, UINT bits) {
     Item* found = Find(item, flags);
     if (found == nullptr)
         return kNoMenuItem;
-    const UINT previous = found->state & kEnableBits;
-    found->state = (found->state & ~kEnableBits) | (flags & kEnableBits);
+    const UINT previous = found->state & bits;
+    found->state = (found->state & ~bits) | (flags & bits);
     return previous;
 }
 
+UINT CMenu::EnableMenuItem(UINT item, UINT flags) {
+    return SetStateBits(item, flags, kEnableBits);
+}
+
 UINT CMenu::CheckMenuItem(UINT item, UINT flags) {
-    Item* found = Find(item, flags);
-    if (found == nullptr)
-        return kNoMenuItem;
-    const UINT previous = found->state & MF_CHECKED;
-    found->state = (found->state & ~MF_CHECKED) | (flags & MF_CHECKED);
-    return previous;
+    return SetStateBits(item, flags, MF_CHECKED);
 }
 
 UINT CMenu::GetMenuState(UINT item, UINT flags) const {

@@ -71,6 +71,9 @@ public:
 private:
     Item* Find(UINT item, UINT flags);
     const Item* Find(UINT item, UINT flags) const;
+    // Sets the state bits of `bits` from `flags` on the item; answers their
+    // previous values, or kNoMenuItem when there is no such item.
+    UINT SetStateBits(UINT item, UINT flags, UINT bits);
     Item* FindCommand(UINT id);
 
     std::vector<Item> m_items;

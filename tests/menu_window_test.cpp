@@ -9,6 +9,7 @@
 #include "framework/qt/QtWindowSystem.h"
 #include "framework/qt/ViewWidget.h"
 #include "res/ResourceIds.h"
+#include "tests/support/QtGameWindow.h"
 #include "view/TavroView.h"
 
 #include <QAction>
@@ -63,30 +64,9 @@ private:
     }
 };
 
-struct GameWindow {
-    QtWindowSystem windows;
-    CWinApp app;
-    LoggingFrame frame;
-    CTavroDoc document;
-    CTavroView view;
-    MainWindow* window = nullptr;
-    ViewWidget* viewWidget = nullptr;
-
-    GameWindow() {
-        SetWindowSystem(&windows);
-        view.m_level = 2;
-        view.AttachDocument(&document);
-        frame.SetActiveView(&view);
-        EXPECT_TRUE(frame.LoadFrame(IDR_MAINFRAME));
-        app.m_pMainWnd = &frame;
-        window = windows.FrameWindow(frame);
-        viewWidget = windows.ViewWindow(view);
-        frame.ShowWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
-        QApplication::setActiveWindow(window);
-        viewWidget->setFocus();
-    }
-    ~GameWindow() { SetWindowSystem(nullptr); }
+// The game's own view at the weak level, so that the computer answers at once.
+struct GameWindow : QtGameWindow<LoggingFrame, CTavroView> {
+    GameWindow() { view.m_level = 2; }
 
     static QMenu* OpenPopup() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
     static void Settle() {

@@ -9,6 +9,7 @@
 #include "framework/qt/QtWindowSystem.h"
 #include "framework/qt/ViewWidget.h"
 #include "res/ResourceIds.h"
+#include "tests/support/QtGameWindow.h"
 #include "view/TavroView.h"
 
 #include <QApplication>
@@ -54,31 +55,9 @@ public:
     }
 };
 
+// The window with the frame of the program and a view of the test's choosing.
 template <class View>
-struct Window {
-    QtWindowSystem windows;
-    CWinApp app;
-    CMainFrame frame;
-    CTavroDoc document;
-    View view;
-    MainWindow* window = nullptr;
-    ViewWidget* viewWidget = nullptr;
-
-    Window() {
-        SetWindowSystem(&windows);
-        view.AttachDocument(&document);
-        frame.SetActiveView(&view);
-        EXPECT_TRUE(frame.LoadFrame(IDR_MAINFRAME));
-        app.m_pMainWnd = &frame;
-        window = windows.FrameWindow(frame);
-        viewWidget = windows.ViewWindow(view);
-        frame.ShowWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
-        QApplication::setActiveWindow(window);
-        viewWidget->setFocus();
-    }
-    ~Window() { SetWindowSystem(nullptr); }
-};
+using Window = QtGameWindow<CMainFrame, View>;
 
 TEST(MainWindowOnQt, ClientAreaIs400By400BelowTheMenuBarAndTheViewSitsInsideASunkenEdge) {
     Window<ProbeView> w;
